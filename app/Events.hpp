@@ -1,0 +1,10 @@
+// The event pump every frame loop ends with, and the run's per-frame pause check.
+#pragma once
+
+// Drains the window's events: a close ends the process at once, unsaved; a resize
+// records the new size for the next re-creation of the window.
+void pollWindowEvents();
+
+// With the focus: moves the player (unless a pushwave carried it last frame) and
+// opens the pause menu on Escape. Without the focus, nothing.
+void checkPauseAndMove();

@@ -1,0 +1,101 @@
+// The objects of the game context. Within this file they are built top to bottom
+// before main() runs, and destroyed bottom to top at exit: the save record reads the
+// save file while it is built, the HUD takes the (still empty) textures and font
+// built above it, and every sound is gone before the buffers it plays.
+#include "app/GameContext.hpp"
+
+namespace game {
+
+// Plain values, fixed before any object is built.
+float screenWidth = 1920;
+float screenHeight = 1080;
+bool appRunning = true;
+bool showMainMenu = true;
+bool runActive = true;
+bool showDeathScreen = true;
+bool bossBeaten = false;
+std::int32_t difficulty = 1;
+std::int32_t framesCounted = 0;
+float fps = 0;
+float frameTime = 0;
+bool playerPushed = false;
+bool pushAppliedThisFrame = false;
+
+std::string versionTitle = "Vizovid V1.0.1";
+
+sf::Font arialFont;
+sf::Font sourceSansFont;
+sf::Shader blurShader;
+
+sf::ContextSettings contextSettings;
+sf::RenderWindow window;
+
+sf::View gameView;
+sf::View hudView;
+
+std::vector<sf::FloatRect> arenaWalls;
+sf::FloatRect playerBounds;
+sf::Vector2f playerPosition;
+
+sf::RectangleShape arenaFrame;
+sf::Text fpsText;
+input::Clock fpsClock;
+input::Clock frameClock;
+
+sf::Texture titleLogoTexture;
+sf::Texture playerTexture;
+sf::Texture infoBarTexture;
+sf::Texture heartTexture;
+sf::Texture healthBarOutlineTexture;
+sf::Texture healthBarTexture;
+sf::Texture bulletSentryTexture;
+sf::Texture bombSentryTexture;
+sf::Texture homingSentryTexture;
+sf::Texture pushwaveSentryTexture;
+sf::Texture dieSentryTexture;
+sf::Texture bulletTexture;
+sf::Texture bombTexture;
+sf::Texture homingTexture;
+sf::Texture pushwaveTexture;
+sf::Texture bossBulletTexture;
+sf::Texture bossBladeTexture;
+sf::Texture bossHomingTexture;
+sf::Texture laserTexture;
+sf::Texture laserAlarmTexture;
+sf::Texture laserSentryTexture;
+
+sf::RectangleShape bossBackdrop;
+
+sf::SoundBuffer bulletFireBuffer;
+sf::SoundBuffer homingFireBuffer;
+sf::SoundBuffer bombExplodeBuffer;
+sf::SoundBuffer pushwaveFireBuffer;
+sf::SoundBuffer playerHitBuffer;
+sf::SoundBuffer buttonPressBuffer;
+sf::SoundBuffer dieSentryThemeBuffer;
+
+sf::Sound buttonSound;
+sf::Sound musicSound;
+
+SaveData saveData;
+
+SoundPool soundPool;
+
+std::vector<Bullet> bullets;
+std::vector<HomingProjectile> homingProjectiles;
+std::vector<Bomb> bombs;
+std::vector<Pushwave> pushwaves;
+std::vector<BounceBall> bossBullets;
+std::vector<Laser> lasers;
+std::vector<LaserSentry> laserSentries;
+std::vector<BulletSentry> bulletSentries;
+std::vector<BombSentry> bombSentries;
+std::vector<HomingSentry> homingSentries;
+std::vector<PushwaveSentry> pushwaveSentries;
+std::vector<DieSentry> dieSentries;
+
+Hud hud;
+Player player;
+SentryDirector director;
+
+} // namespace game

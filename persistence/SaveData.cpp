@@ -1,0 +1,124 @@
+// The save file: 25 values in 23 lines of text in the classic "C" locale.
+#include "persistence/SaveData.hpp"
+
+#include "app/Settings.hpp"
+
+#include <cstdio>
+#include <fcntl.h>
+#include <filesystem>
+#include <locale>
+#include <system_error>
+#include <unistd.h>
+
+namespace {
+
+// fsync wants a descriptor; a read-only one serves for files and folders alike.
+bool syncToDisk(const std::string& path) {
+    const int fd = ::open(path.c_str(), O_RDONLY);
+    if (fd < 0)
+        return false;
+    const bool synced = ::fsync(fd) == 0;
+    ::close(fd);
+    return synced;
+}
+
+} // namespace
+
+SaveData::SaveData() {
+    stream.open(savePath, std::ios::in);
+    if (stream.is_open()) {
+        stream.close();
+        load();
+    } else {
+        stream.clear();
+        save();
+    }
+}
+
+bool SaveData::load() {
+    stream.open(savePath, std::ios::in);
+    if (!stream.is_open()) {
+        stream.clear();
+        return false;
+    }
+    stream.imbue(std::locale::classic());
+
+    // The channels start from the colour held now, so a read that stops before them
+    // leaves the colour as it was.
+    int red = playerColor.r, green = playerColor.g, blue = playerColor.b;
+
+    // Once a value fails, the stream refuses every later one and they keep their
+    // values: a non-number reads as 0, an int out of range as its nearest limit, and
+    // a bool other than 0 or 1 as true.
+    stream >> timeSpentDodging >> timesOpenedGame >> distanceTravelled
+           >> red >> green >> blue
+           >> game::antialiasing >> game::maxFps >> game::vsync >> game::showFps
+           >> game::fullscreen >> game::audioVolume
+           >> bestTimeAverage >> bestTimeHard >> bestTimeHell
+           >> bossFightUnlocked >> rgbSkinUnlocked
+           >> timesBeatenDieSentry >> timesDied >> timesHitByProjectile
+           >> timesAttemptedDieSentry >> rgbSkinEnabled >> buttonsClicked
+           >> game::musicVolume >> timeSpentDodgingDieSentry;
+
+    stream.close();
+    stream.clear();
+    playerColor = sf::Color(static_cast<sf::Uint8>(red), static_cast<sf::Uint8>(green),
+                            static_cast<sf::Uint8>(blue), 255);
+    return true;
+}
+
+bool SaveData::save() {
+    // The record goes to a file beside the save first and replaces it by a rename,
+    // so a full disk or a crash mid-write never leaves a half-written save.
+    const std::filesystem::path target(savePath);
+    const std::filesystem::path folder = target.has_parent_path() ? target.parent_path() : ".";
+    std::error_code ignored;
+    std::filesystem::create_directories(folder, ignored);
+    const std::string tempPath = savePath + ".tmp";
+
+    stream.open(tempPath, std::ios::out | std::ios::trunc);
+    if (!stream.is_open()) {
+        stream.clear();
+        return false;
+    }
+    stream.imbue(std::locale::classic());
+    stream.precision(6); // floats as printf's %g writes them
+
+    const auto flag = [](bool value) { return value ? 1 : 0; };
+    stream << timeSpentDodging << '\n'
+           << timesOpenedGame << '\n'
+           << distanceTravelled << '\n'
+           << int(playerColor.r) << ' ' << int(playerColor.g) << ' ' << int(playerColor.b) << '\n'
+           << flag(game::antialiasing) << '\n'
+           << game::maxFps << '\n'
+           << flag(game::vsync) << '\n'
+           << flag(game::showFps) << '\n'
+           << flag(game::fullscreen) << '\n'
+           << game::audioVolume << '\n'
+           << bestTimeAverage << '\n'
+           << bestTimeHard << '\n'
+           << bestTimeHell << '\n'
+           << flag(bossFightUnlocked) << '\n'
+           << flag(rgbSkinUnlocked) << '\n'
+           << timesBeatenDieSentry << '\n'
+           << timesDied << '\n'
+           << timesHitByProjectile << '\n'
+           << timesAttemptedDieSentry << '\n'
+           << flag(rgbSkinEnabled) << '\n'
+           << buttonsClicked << '\n'
+           << game::musicVolume << '\n'
+           << timeSpentDodgingDieSentry;
+
+    stream.flush();
+    bool written = !stream.fail();
+    stream.close();
+    written = written && !stream.fail();
+    stream.clear();
+
+    if (!written || !syncToDisk(tempPath) || std::rename(tempPath.c_str(), savePath.c_str()) != 0) {
+        std::remove(tempPath.c_str());
+        return false;
+    }
+    syncToDisk(folder.string()); // makes the rename itself durable
+    return true;
+}

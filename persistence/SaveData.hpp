@@ -1,0 +1,40 @@
+// The save record: skin, lifetime statistics, best times and unlock flags, kept in
+// "Data/save.zn" together with the seven settings of the game context.
+#pragma once
+
+#include <SFML/Graphics/Color.hpp>
+#include <cstdint>
+#include <fstream>
+#include <string>
+
+struct SaveData {
+    sf::Color playerColor = sf::Color(255, 0, 0, 255); // the skin; alpha always 255
+    float timeSpentDodging = 0;           // seconds of every run frame outside the boss fight
+    float timeSpentDodgingDieSentry = 0;  // seconds of every boss-fight frame
+    std::int32_t timesOpenedGame = 0;
+    float distanceTravelled = 0;          // arena units of keyboard steps, walls or not
+    float bestTimeAverage = 0;            // seconds
+    float bestTimeHard = 0;
+    float bestTimeHell = 0;
+    std::int32_t timesBeatenDieSentry = 0;
+    std::int32_t timesDied = 0;
+    std::int32_t timesHitByProjectile = 0;
+    std::int32_t buttonsClicked = 0;      // presses that started the button sound
+    bool bossFightUnlocked = false;       // set for good by a good enough death
+    std::int32_t timesAttemptedDieSentry = 0;
+    bool rgbSkinUnlocked = false;         // set for good by beating the boss
+    bool rgbSkinEnabled = false;
+    std::string savePath = "Data/save.zn";
+    std::fstream stream;                  // reused for every read and write
+
+    // Reads the save file, or writes one with the defaults when there is none.
+    SaveData();
+
+    // Reads as many of the 25 values as the file holds, stopping at the first that
+    // cannot be read; the rest keep their values. False when the file cannot be opened.
+    bool load();
+
+    // Replaces the file with the record and the settings. The old file stays whole
+    // unless the new one was written completely; false when it could not be.
+    bool save();
+};

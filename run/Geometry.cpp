@@ -1,0 +1,32 @@
+// Rectangle hit tests and the aiming angle.
+#include "run/Geometry.hpp"
+
+#include <algorithm>
+#include <cmath>
+
+bool pointInRect(const sf::FloatRect& r, float x, float y) {
+    const float x1 = std::min(r.left, r.left + r.width);
+    const float x2 = std::max(r.left, r.left + r.width);
+    const float y1 = std::min(r.top, r.top + r.height);
+    const float y2 = std::max(r.top, r.top + r.height);
+    return x >= x1 && x < x2 && y >= y1 && y < y2;
+}
+
+bool rectInsideRect(const sf::FloatRect& a, const sf::FloatRect& b) {
+    const float right = a.left + a.width;
+    const float bottom = a.top + a.height;
+    return pointInRect(b, a.left, a.top) && pointInRect(b, right, a.top)
+        && pointInRect(b, a.left, bottom) && pointInRect(b, right, bottom);
+}
+
+bool rectCornerInRect(const sf::FloatRect& a, const sf::FloatRect& b) {
+    const float right = a.left + a.width;
+    const float bottom = a.top + a.height;
+    return pointInRect(b, a.left, a.top) || pointInRect(b, right, a.top)
+        || pointInRect(b, a.left, bottom) || pointInRect(b, right, bottom);
+}
+
+float aimAngle(sf::Vector2f p, sf::Vector2f q) {
+    // The game has always turned radians into degrees with 3.14159, not with pi.
+    return static_cast<float>(std::atan2(double(q.y - p.y), double(q.x - p.x)) * 180.0 / 3.14159);
+}

@@ -1,0 +1,20 @@
+// The heads-up display under the arena and its ten-line message feed.
+#pragma once
+
+#include <SFML/Graphics.hpp>
+#include <string>
+
+struct Hud {
+    sf::Sprite infoBar;          // panel behind the message feed, at (10, 790)
+    sf::Text messageText;        // shows messageLog, at (20, 817)
+    std::string messageLog;      // the feed: never more than ten line breaks
+    sf::Text timeText;           // "Time: " and the run clock, at (676, 860)
+    sf::Sprite healthBarOutline; // at (576, 970)
+    sf::Sprite healthBar;        // cropped from the right by health, at (576, 970)
+    sf::Sprite heart;            // at (586, 860)
+
+    Hud();
+
+    // Appends a message and drops whole leading lines until ten line breaks remain.
+    void pushMessage(const std::string& message);
+};

@@ -1,0 +1,44 @@
+// Run set-up and reset.
+#include "run/RunSetup.hpp"
+
+#include "app/GameContext.hpp"
+
+void startRun() {
+    game::showDeathScreen = true;
+    game::playerPosition = sf::Vector2f(game::arenaWidth * 0.5f, game::arenaHeight * 0.5f);
+
+    Player player;
+    player.maxSpeed = game::playerMaxSpeed;
+    player.health = game::playerMaxHealth;
+    player.maxHealth = game::playerMaxHealth;
+    player.sprite.setTexture(game::playerTexture);
+    const sf::FloatRect local = player.sprite.getLocalBounds();
+    player.sprite.setOrigin(local.width * 0.5f, local.height * 0.5f);
+    player.sprite.setScale(0.8f, 0.8f);
+    player.sprite.setPosition(game::playerPosition);
+    player.sprite.setColor(game::saveData.playerColor);
+    game::playerBounds = player.sprite.getGlobalBounds();
+    game::player = player;
+
+    game::hud = Hud();
+    game::director = SentryDirector(std::int16_t(game::difficulty));
+}
+
+void resetRun() {
+    // clear() keeps each vector's capacity for the next run.
+    game::bulletSentries.clear();
+    game::homingSentries.clear();
+    game::bombSentries.clear();
+    game::pushwaveSentries.clear();
+    game::dieSentries.clear();
+    game::laserSentries.clear();
+    game::lasers.clear();
+    game::bullets.clear();
+    game::homingProjectiles.clear();
+    game::bombs.clear();
+    game::pushwaves.clear();
+    game::bossBullets.clear();
+    game::musicSound.stop();
+    game::arenaFrame.setOutlineColor(sf::Color::White);
+    game::bossBeaten = false;
+}

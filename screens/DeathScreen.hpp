@@ -1,0 +1,4 @@
+// The death screen after a lost run.
+#pragma once
+
+void deathScreen();

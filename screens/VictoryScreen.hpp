@@ -1,0 +1,4 @@
+// The victory screen after the Zev Azirid is beaten.
+#pragma once
+
+void victoryScreen();

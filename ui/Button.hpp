@@ -1,0 +1,34 @@
+// A clickable rectangle with a centred bold label. A button has no callback: its
+// screen calls updateHover() every frame, then asks isClicked().
+#pragma once
+
+#include <SFML/Graphics.hpp>
+#include <cstdint>
+#include <string>
+
+struct Button {
+    sf::RectangleShape shape;     // transparent until hovered; outlined in the colour
+    sf::Text label;
+    sf::FloatRect bounds;         // shape's global bounds at the last hover update
+    sf::Color colour;             // of outline, label and fill
+    float fadeTime = 0.9f;        // seconds a whole fade-in is paced over
+    std::int32_t maxFillAlpha = 69;
+    float fadeTimer = 0;          // seconds since the last fade step
+    std::int16_t fillAlpha = 0;
+
+    Button(float x, float y, float width, float height, const std::string& text,
+           sf::Color colour, float outlineThickness);
+
+    // Refreshes bounds and fades the fill one step of 5 toward its hover state.
+    void updateHover();
+
+    // True on every frame the left button is held over the button.
+    bool isClicked() const;
+
+    void draw(sf::RenderTarget& target) const;
+};
+
+// The click test of every button and of every screen that makes it inline: the
+// pointer lies in bounds and the left button is held. A press that finds the button
+// sound silent starts it and is counted in buttonsClicked.
+bool clickedInside(const sf::FloatRect& bounds);
