@@ -8,12 +8,23 @@ namespace input {
 namespace {
 
 Script* script = nullptr;
-sf::Clock realClock;   // runs from the program's start
-sf::Time realOffset;   // keeps time continuous when a script hands the clock back
-sf::Time scriptedTime; // the clock while a script drives it
+
+// Built on first use: the game context's clocks read it while they are built,
+// before main(), and this file's own objects may not be built yet then.
+struct Timeline {
+    sf::Clock realClock;   // runs from the first reading
+    sf::Time realOffset;   // keeps time continuous when a script hands the clock back
+    sf::Time scriptedTime; // the clock while a script drives it
+};
+
+Timeline& timeline() {
+    static Timeline instance;
+    return instance;
+}
 
 sf::Time now() {
-    return script ? scriptedTime : realClock.getElapsedTime() + realOffset;
+    Timeline& t = timeline();
+    return script ? t.scriptedTime : t.realClock.getElapsedTime() + t.realOffset;
 }
 
 } // namespace
@@ -56,17 +67,18 @@ sf::Time Clock::restart() {
 void useScript(Script* newScript) {
     // Time never jumps at a switch, so clocks started before it stay sound.
     const sf::Time current = now();
+    Timeline& t = timeline();
     script = newScript;
     if (script)
-        scriptedTime = current;
+        t.scriptedTime = current;
     else
-        realOffset = current - realClock.getElapsedTime();
+        t.realOffset = current - t.realClock.getElapsedTime();
 }
 
 void endFrame() {
     if (!script)
         return;
-    scriptedTime += script->frameStep;
+    timeline().scriptedTime += script->frameStep;
     script->framesEnded++;
     if (script->onFrameEnd)
         script->onFrameEnd();
