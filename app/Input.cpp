@@ -47,6 +47,10 @@ bool hasFocus(const sf::Window& window) {
     return script ? script->focus : window.hasFocus();
 }
 
+std::time_t calendarTime() {
+    return script ? script->calendarTime : std::time(nullptr);
+}
+
 sf::Vector2f mousePoint(const sf::RenderWindow& window) {
     return window.mapPixelToCoords(mousePixel(window));
 }

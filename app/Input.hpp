@@ -4,6 +4,7 @@
 #pragma once
 
 #include <SFML/Graphics.hpp>
+#include <ctime>
 #include <functional>
 #include <vector>
 
@@ -16,6 +17,10 @@ bool hasFocus(const sf::Window& window);
 
 // The mouse point in the coordinates of the window's current view.
 sf::Vector2f mousePoint(const sf::RenderWindow& window);
+
+// Seconds since the epoch, as time(): the bomb sentries reseed rand() with it.
+// Under a script it is the script's fixed calendarTime, so a scripted run repeats.
+std::time_t calendarTime();
 
 // Measures time like sf::Clock, but reads the clock of this module, so that a
 // scripted test decides how long each frame lasts.
@@ -38,6 +43,7 @@ struct Script {
     std::vector<sf::Keyboard::Key> keys;     // held keys
     bool focus = true;
     sf::Time frameStep = sf::microseconds(16667);
+    std::time_t calendarTime = 0;
     std::function<void()> onFrameEnd;
     int framesEnded = 0;
 };

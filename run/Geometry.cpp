@@ -30,3 +30,7 @@ float aimAngle(sf::Vector2f p, sf::Vector2f q) {
     // The game has always turned radians into degrees with 3.14159, not with pi.
     return static_cast<float>(std::atan2(double(q.y - p.y), double(q.x - p.x)) * 180.0 / 3.14159);
 }
+
+float length(sf::Vector2f v) {
+    return std::sqrt(v.x * v.x + v.y * v.y);
+}

@@ -21,3 +21,6 @@ bool rectCornerInRect(const sf::FloatRect& a, const sf::FloatRect& b);
 
 // Degrees from p toward q: 0 along +x, growing clockwise on screen (y points down).
 float aimAngle(sf::Vector2f p, sf::Vector2f q);
+
+// Length of a vector.
+float length(sf::Vector2f v);

@@ -39,3 +39,30 @@ void Hud::pushMessage(const std::string& message) {
     }
     messageText.setString(messageLog);
 }
+
+void Hud::draw(sf::RenderTarget& target) const {
+    target.draw(messageText);
+    target.draw(infoBar);
+    target.draw(healthBar);
+    target.draw(healthBarOutline);
+    target.draw(heart);
+    target.draw(timeText);
+}
+
+std::string formatTime(std::int32_t seconds) {
+    std::string text;
+    std::int32_t minutes = seconds / 60;
+    // Hours appear only past 60 minutes, so the clock reads 60:59 before 1:01:00.
+    if (minutes > 60) {
+        const std::int32_t hours = seconds / 3600;
+        text += std::to_string(hours) + ":";
+        minutes = seconds / 60 - hours * 60;
+    }
+    if (minutes < 10)
+        text += "0";
+    text += std::to_string(minutes) + ":";
+    if (seconds % 60 < 10)
+        text += "0";
+    text += std::to_string(seconds % 60);
+    return text;
+}

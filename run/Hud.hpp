@@ -2,6 +2,7 @@
 #pragma once
 
 #include <SFML/Graphics.hpp>
+#include <cstdint>
 #include <string>
 
 struct Hud {
@@ -17,4 +18,10 @@ struct Hud {
 
     // Appends a message and drops whole leading lines until ten line breaks remain.
     void pushMessage(const std::string& message);
+
+    // Draws the HUD in screen space.
+    void draw(sf::RenderTarget& target) const;
 };
+
+// Whole seconds as "mm:ss", or "h:mm:ss" from 61 minutes on: 75 gives "01:15".
+std::string formatTime(std::int32_t seconds);

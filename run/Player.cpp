@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace {
 
@@ -56,4 +57,83 @@ void Player::move() {
 
     // The requested step counts, even when a wall refused it.
     game::saveData.distanceTravelled += std::sqrt(dx * dx + dy * dy);
+}
+
+namespace {
+
+void takeHit(Player& player, std::int32_t damage) {
+    player.health -= damage;
+    player.timeSinceHit = 0;
+    game::soundPool.play(game::playerHitBuffer, game::playerPosition, game::playerPosition);
+    game::saveData.timesHitByProjectile++;
+}
+
+// A projectile that flies into the player hurts once, when it lies wholly inside.
+template <typename Projectile>
+void takeHitsFrom(Player& player, std::vector<Projectile>& projectiles) {
+    for (Projectile& projectile : projectiles) {
+        if (!projectile.hit && rectInsideRect(projectile.bounds, game::playerBounds)) {
+            projectile.hit = true;
+            projectile.alive = false;
+            takeHit(player, projectile.damage);
+        }
+    }
+}
+
+} // namespace
+
+void Player::update() {
+    moving = false;
+    sprite.setPosition(game::playerPosition);
+    game::playerBounds = sprite.getGlobalBounds();
+    runTime += game::frameTime;
+    timeSinceHit += game::frameTime;
+
+    // No invulnerability after a hit: only each projectile's own flag keeps it from
+    // hurting twice, and a beam hurts on every frame of contact.
+    takeHitsFrom(*this, game::bullets);
+    takeHitsFrom(*this, game::homingProjectiles);
+    takeHitsFrom(*this, game::bossBullets);
+    for (const Laser& laser : game::lasers)
+        if (laser.name != "alarm" && rectCornerInRect(game::playerBounds, laser.bounds))
+            takeHit(*this, laser.damage);
+    // A blast hurts once, if the whole player stands inside its square.
+    for (Bomb& bomb : game::bombs) {
+        if (bomb.exploded && !bomb.hit && rectInsideRect(game::playerBounds, bomb.bounds)) {
+            bomb.hit = true;
+            takeHit(*this, bomb.damage);
+        }
+    }
+    // A wave's touch costs its damage alone: no sound, no count, no pause to healing.
+    for (Pushwave& segment : game::pushwaves) {
+        if (!segment.hit && rectInsideRect(segment.bounds, game::playerBounds)) {
+            segment.hit = true;
+            health -= segment.damage;
+        }
+    }
+
+    // Regeneration after 8 quiet seconds; the last whole points may overshoot by one.
+    if (timeSinceHit > 8.0f && health < maxHealth) {
+        regenRemainder += float(regenPerSecond) * game::frameTime;
+        while (regenRemainder > 1.0f) {
+            health++;
+            regenRemainder -= 1.0f;
+        }
+    }
+
+    if (health < 1)
+        game::runActive = false;
+
+    // The bar shrinks from the right; below zero health it stays empty rather than
+    // turning into a mirrored sliver of the texture.
+    const int barWidth = std::max(0, int(float(health) / float(maxHealth) * 760));
+    game::hud.healthBar.setTextureRect(sf::IntRect(0, 0, barWidth, 100));
+    game::hud.timeText.setString("Time: " + formatTime(std::int32_t(runTime)));
+
+    if (game::saveData.rgbSkinEnabled) {
+        const float t = runTime;
+        sprite.setColor(sf::Color(sf::Uint8(int((std::sin(t) + 1) * 127.5f)),
+                                  sf::Uint8(int((std::sin(t + 2) + 1) * 127.5f)),
+                                  sf::Uint8(int((std::sin(t + 4) + 1) * 127.5f)), 255));
+    }
 }

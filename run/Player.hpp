@@ -20,4 +20,8 @@ struct Player {
     // Keyboard movement of one frame: accelerate, step each axis, refuse a step
     // that puts a corner of the player into a wall.
     void move();
+
+    // One frame: hits from every kind of projectile, regeneration, death, and the
+    // HUD's health bar and clock.
+    void update();
 };

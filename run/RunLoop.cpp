@@ -1,23 +1,177 @@
-// The run loop. For now the arena is empty: the player moves inside the walls and
-// Escape ends the run; sentries, hits and the HUD come with the run itself.
+// The frame loop of a run. The order of the steps is the game: a push made by a
+// pushwave late in one frame stops the keyboard step early in the next; a shot
+// fired by a sentry moves once before it is first drawn.
 #include "run/RunLoop.hpp"
 
 #include "app/Events.hpp"
 #include "app/GameContext.hpp"
 
 #include <algorithm>
+#include <string>
+
+namespace {
+
+void countFrameForFps() {
+    game::framesCounted++;
+    if (game::fpsClock.getElapsedTime().asSeconds() >= 1.0f) {
+        game::fps = float(game::framesCounted) / game::fpsClock.restart().asSeconds();
+        game::framesCounted = 0;
+        game::fpsText.setString("FPS: " + std::to_string(int(game::fps)));
+    }
+}
+
+// The boss fight's red backdrop climbs to 80, holds half a second, fades to 40 at a
+// quarter of the speed, jumps to 60 and climbs again. The director has no events in
+// the fight, so its event timer serves as the pulse's clock.
+void pulseBossBackdrop() {
+    SentryDirector& d = game::director;
+    bool stepUp = false, stepDown = false;
+    if (d.backdropAlpha <= 40) {
+        if (!d.backdropRising) {
+            d.backdropAlpha = 60;
+            d.backdropRising = true;
+        }
+        stepUp = true;
+    } else if (d.backdropAlpha <= 79) {
+        stepUp = d.backdropRising;
+        stepDown = !d.backdropRising;
+    } else if (d.backdropRising) {
+        d.backdropRising = false;
+        d.eventTimer = -0.5f;
+    } else {
+        stepDown = true;
+    }
+    if ((stepUp || stepDown) && d.eventTimer > 0.02f) {
+        d.eventTimer -= 0.02f;
+        d.backdropAlpha = std::uint8_t(stepUp ? d.backdropAlpha + 4 : d.backdropAlpha - 1);
+    }
+    game::bossBackdrop.setFillColor(sf::Color(200, 0, 0, d.backdropAlpha));
+}
+
+template <typename Record>
+void updateEach(std::vector<Record>& records, void (*update)(Record&)) {
+    for (std::size_t i = 0; i < records.size(); i++)
+        update(records[i]);
+}
+
+template <typename Projectile>
+void updateAlive(std::vector<Projectile>& projectiles) {
+    for (std::size_t i = 0; i < projectiles.size(); i++)
+        if (projectiles[i].alive)
+            projectiles[i].update();
+}
+
+template <typename Projectile>
+void removeDead(std::vector<Projectile>& projectiles) {
+    projectiles.erase(std::remove_if(projectiles.begin(), projectiles.end(),
+                                     [](const Projectile& p) { return !p.alive; }),
+                      projectiles.end());
+}
+
+// A wave goes whole as soon as any of its segments dies.
+void removeDeadWaves() {
+    static std::vector<std::int32_t> deadWaves; // keeps its capacity between frames
+    deadWaves.clear();
+    for (const Pushwave& segment : game::pushwaves)
+        if (!segment.alive)
+            deadWaves.push_back(segment.waveId);
+    if (deadWaves.empty())
+        return;
+    auto dead = [](const Pushwave& segment) {
+        return std::find(deadWaves.begin(), deadWaves.end(), segment.waveId) != deadWaves.end();
+    };
+    game::pushwaves.erase(std::remove_if(game::pushwaves.begin(), game::pushwaves.end(), dead),
+                          game::pushwaves.end());
+}
+
+template <typename Drawable>
+void drawAlive(const std::vector<Drawable>& objects) {
+    for (const Drawable& object : objects)
+        if (object.alive)
+            game::window.draw(object.sprite);
+}
+
+template <typename Sentry>
+void drawSentries(const std::vector<Sentry>& sentries) {
+    for (const Sentry& sentry : sentries)
+        game::window.draw(sentry.sprite);
+}
+
+} // namespace
+
+void drawRunFrame() {
+    game::window.clear(sf::Color(8, 8, 8, 255));
+    game::window.setView(game::gameView);
+    if (game::difficulty == 4)
+        game::window.draw(game::bossBackdrop);
+    game::window.draw(game::player.sprite);
+    drawAlive(game::bullets);
+    drawAlive(game::homingProjectiles);
+    drawAlive(game::bombs);
+    drawAlive(game::pushwaves);
+    drawAlive(game::bossBullets);
+    drawAlive(game::lasers);
+    drawSentries(game::bulletSentries);
+    drawSentries(game::homingSentries);
+    drawSentries(game::bombSentries);
+    drawSentries(game::pushwaveSentries);
+    drawSentries(game::laserSentries);
+    drawSentries(game::dieSentries);
+
+    game::window.setView(game::hudView);
+    game::hud.draw(game::window);
+    game::window.draw(game::arenaFrame);
+    if (game::showFps)
+        game::window.draw(game::fpsText);
+    game::window.display();
+}
+
+void updateRunFrame() {
+    if (game::showFps)
+        countFrameForFps();
+
+    // The statistics count real time; the game never steps more than 1/60 s, so
+    // below 60 frames a second everything, the run clock too, runs slow.
+    const float elapsed = game::frameClock.restart().asSeconds();
+    if (game::difficulty == 4)
+        game::saveData.timeSpentDodgingDieSentry += elapsed;
+    else
+        game::saveData.timeSpentDodging += elapsed;
+    game::frameTime = std::min(elapsed, game::maxFrameTime);
+
+    checkPauseAndMove();
+    game::director.tick();
+    if (game::difficulty == 4)
+        pulseBossBackdrop();
+    game::playerPushed = false;
+    game::pushAppliedThisFrame = false;
+
+    game::player.update();
+
+    updateEach(game::bulletSentries, updateBulletSentry);
+    updateEach(game::homingSentries, updateHomingSentry);
+    updateEach(game::bombSentries, updateBombSentry);
+    updateEach(game::pushwaveSentries, updatePushwaveSentry);
+
+    updateAlive(game::bullets);
+    updateAlive(game::homingProjectiles);
+    updateAlive(game::bombs);
+    updateAlive(game::pushwaves);
+    updateAlive(game::bossBullets);
+
+    removeDead(game::bullets);
+    removeDead(game::homingProjectiles);
+    removeDead(game::bombs);
+    removeDeadWaves();
+    removeDead(game::bossBullets);
+    removeDead(game::lasers);
+
+    pollWindowEvents();
+}
 
 void runLoop() {
     while (game::runActive) {
-        game::frameTime = std::min(game::frameClock.restart().asSeconds(), game::maxFrameTime);
-        checkPauseAndMove();
-        pollWindowEvents();
-
-        game::window.clear(sf::Color(8, 8, 8, 255));
-        game::window.setView(game::gameView);
-        game::window.draw(game::player.sprite);
-        game::window.setView(game::hudView);
-        game::window.draw(game::arenaFrame);
-        game::window.display();
+        updateRunFrame();
+        drawRunFrame();
     }
 }

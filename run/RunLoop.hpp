@@ -1,4 +1,13 @@
-// The frame loop of one run; returns when a frame ends with runActive cleared.
+// The frame loop of one run.
 #pragma once
 
+// The work of one frame: measure, move, direct, update everything, remove the dead,
+// drain the window's events.
+void updateRunFrame();
+
+// Draws the arena through the game view and the HUD through the screen view.
+void drawRunFrame();
+
+// Runs frames until one ends with runActive cleared; the frame that clears it is
+// still finished and drawn.
 void runLoop();

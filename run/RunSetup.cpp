@@ -12,12 +12,14 @@ void startRun() {
     player.health = game::playerMaxHealth;
     player.maxHealth = game::playerMaxHealth;
     player.sprite.setTexture(game::playerTexture);
-    const sf::FloatRect local = player.sprite.getLocalBounds();
-    player.sprite.setOrigin(local.width * 0.5f, local.height * 0.5f);
+    // One update places the sprite and measures it, unscaled and without an origin,
+    // so its bounds give the texture's centre. It also adds the last screen frame's
+    // time to the new clock, as it always has.
+    player.update();
+    player.sprite.setOrigin(game::playerBounds.width / 2, game::playerBounds.height / 2);
     player.sprite.setScale(0.8f, 0.8f);
     player.sprite.setPosition(game::playerPosition);
     player.sprite.setColor(game::saveData.playerColor);
-    game::playerBounds = player.sprite.getGlobalBounds();
     game::player = player;
 
     game::hud = Hud();

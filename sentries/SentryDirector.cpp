@@ -2,6 +2,11 @@
 #include "sentries/SentryDirector.hpp"
 
 #include "app/GameContext.hpp"
+#include "sentries/SentryKind.hpp"
+#include "sentries/Upgrades.hpp"
+
+#include <algorithm>
+#include <cstdlib>
 
 SentryDirector::SentryDirector() {
     // Sixteenths of the arena: five slots down each side, two near each of the top
@@ -46,4 +51,98 @@ SentryDirector::SentryDirector(std::int16_t difficulty) : SentryDirector() {
     default:
         break;
     }
+}
+
+void SentryDirector::tick() {
+    eventTimer += game::frameTime;
+    if (eventCount < openingEvents) {
+        if (eventTimer >= openingInterval) {
+            nextEvent();
+            eventTimer -= openingInterval;
+            eventCount++;
+        }
+    } else if (eventTimer >= eventInterval) {
+        nextEvent();
+        // The timer loses the grown interval, so every wait is longer than the last.
+        eventInterval += intervalGrowth;
+        eventCount++;
+        eventTimer -= eventInterval;
+    }
+}
+
+void SentryDirector::nextEvent() {
+    // The fuller the arena, the likelier an upgrade: none with fewer than two
+    // sentries standing, (used - 1) in 19 after that, always once spawning closed.
+    const int r = std::rand() % 19;
+    const int used = edgeSlotsUsed + innerSlotsUsed;
+    if (r > 19 - used)
+        eventMode = 1;
+    else
+        eventMode = spawningOpen ? 0 : 1;
+
+    if (eventMode == 0) {
+        // A new kind differs from the last two spawned.
+        do
+            eventKind = std::rand() % 4 + 1;
+        while (eventKind == lastKind || eventKind == previousKind);
+        bool inner = false;
+        if (eventKind != BulletKind && innerSlotsUsed <= 3)
+            inner = std::rand() % 2 == 1;
+        spawnSentry(eventKind, inner);
+        previousKind = lastKind;
+        lastKind = eventKind;
+    } else {
+        do
+            eventKind = std::rand() % 4 + 1;
+        while (kindCount[eventKind] <= 0);
+        // The boss fight allows no rolls; were an upgrade ever due there, it would
+        // draw the first factor rather than divide by zero.
+        upgradeFactor = upgradeFactors[std::rand() % std::max(upgradeRolls, 1)];
+        upgradeChoice = std::rand() % 3 + 1;
+        applyUpgrade(*this, eventKind);
+    }
+}
+
+void SentryDirector::spawnSentry(std::int32_t kind, bool inner) {
+    // The first candidate is always slot 2 (or inner slot 16); later ones are drawn
+    // until a free one comes up. Spawning closes before the slots can run out.
+    int slot;
+    if (inner) {
+        int j = 2;
+        while (slotTaken[14 + j])
+            j = std::rand() % 4;
+        slot = 14 + j;
+        innerSlotsUsed++;
+    } else {
+        int i = 2;
+        while (slotTaken[i])
+            i = std::rand() % 14;
+        slot = i;
+        edgeSlotsUsed++;
+    }
+    slotTaken[slot] = true;
+
+    switch (kind) {
+    case BulletKind:
+        createBulletSentry(slots[slot]);
+        game::hud.pushMessage("- BULLET SENTRY has been spawned!\n\n");
+        break;
+    case HomingKind:
+        createHomingSentry(slots[slot]);
+        game::hud.pushMessage("- HOMING SENTRY has been spawned!\n\n");
+        break;
+    case BombKind:
+        createBombSentry(slots[slot]);
+        game::hud.pushMessage("- BOMB SENTRY has been spawned!\n\n");
+        break;
+    case PushwaveKind:
+        createPushwaveSentry(slots[slot]);
+        game::hud.pushMessage("- PUSHWAVE SENTRY has been spawned!\n\n");
+        break;
+    default:
+        break;
+    }
+    kindCount[kind]++;
+    if (edgeSlotsUsed + innerSlotsUsed > 13)
+        spawningOpen = false;
 }

@@ -34,4 +34,11 @@ struct SentryDirector {
     SentryDirector();
     // The timetable of difficulty 1 Average, 2 Hard, 3 HELL or 4 the boss fight.
     explicit SentryDirector(std::int16_t difficulty);
+
+    // Once per run frame: gathers frameTime and runs at most one event when due.
+    void tick();
+    // One event: a new sentry, or an upgrade of every sentry of one kind.
+    void nextEvent();
+    // A sentry of the kind on a free edge slot, or inner slot when inner.
+    void spawnSentry(std::int32_t kind, bool inner);
 };

@@ -1,0 +1,70 @@
+// The bullet sentry and its bullets.
+#include "sentries/BulletSentry.hpp"
+
+#include "app/GameContext.hpp"
+#include "run/Geometry.hpp"
+
+#include <cmath>
+#include <cstdlib>
+
+void createBulletSentry(sf::Vector2f position) {
+    BulletSentry sentry;
+    sentry.position = position;
+    sentry.sprite.setTexture(game::bulletSentryTexture);
+    updateBulletSentry(sentry);
+    // The turret turns about a point 10 texture pixels behind its centre.
+    const sf::Vector2u size = game::bulletSentryTexture.getSize();
+    sentry.sprite.setOrigin(size.x / 2.0f - 10, size.y / 2.0f);
+    sentry.sprite.setPosition(position);
+    sentry.sprite.setScale(0.8f, 0.8f);
+    game::bulletSentries.push_back(sentry);
+}
+
+void updateBulletSentry(BulletSentry& sentry) {
+    sentry.fireTimer += game::frameTime;
+    sentry.sprite.setPosition(sentry.position);
+    sentry.bounds = sentry.sprite.getGlobalBounds();
+    sentry.aimAngle = aimAngle(sentry.position, game::playerPosition);
+    sentry.sprite.setRotation(sentry.aimAngle);
+    // At most one shot a frame; the timer keeps the excess, so a slow frame loses none.
+    if (sentry.fireTimer >= sentry.fireInterval) {
+        sentry.spreadOffset = float(std::rand() % int(sentry.spreadRange - sentry.spreadRange * 0.5f));
+        fireBullet(sentry);
+        game::soundPool.play(game::bulletFireBuffer, sentry.position, game::playerPosition);
+        sentry.fireTimer -= sentry.fireInterval;
+    }
+}
+
+void fireBullet(const BulletSentry& sentry) {
+    Bullet bullet;
+    bullet.sprite.setTexture(game::bulletTexture);
+    bullet.sprite.setScale(0.75f, 0.75f);
+    // Half the scaled size, in texture pixels: the pivot sits at 0.375 of the image.
+    const sf::FloatRect scaled = bullet.sprite.getGlobalBounds();
+    bullet.sprite.setOrigin(scaled.width / 2, scaled.height / 2);
+    const float angle = sentry.aimAngle + sentry.spreadOffset;
+    const float radians = angle * degreesToRadians;
+    bullet.position = sentry.position + 30.0f * sf::Vector2f(std::cos(radians), std::sin(radians));
+    bullet.sprite.setPosition(bullet.position);
+    bullet.bounds = bullet.sprite.getGlobalBounds();
+    bullet.angle = angle;
+    bullet.speed = sentry.projectileSpeed;
+    bullet.damage = sentry.damage;
+    bullet.maxDistance = sentry.projectileRange;
+    game::bullets.push_back(bullet);
+}
+
+void Bullet::update() {
+    const float radians = angle * degreesToRadians;
+    const sf::Vector2f displacement = speed * game::frameTime * sf::Vector2f(std::cos(radians), std::sin(radians));
+    position += displacement;
+    distanceTravelled += length(displacement);
+    if (distanceTravelled >= maxDistance)
+        alive = false;
+    // Green and blue fade out over the flight: 255 at the muzzle, 5 at 2500 units.
+    const auto fade = static_cast<sf::Uint8>(int(255 - distanceTravelled / 10));
+    sprite.setColor(sf::Color(255, fade, fade, 255));
+    sprite.setRotation(angle);
+    sprite.setPosition(position);
+    bounds = sprite.getGlobalBounds();
+}

@@ -1,0 +1,83 @@
+// The homing sentry and its projectiles.
+#include "sentries/HomingSentry.hpp"
+
+#include "app/GameContext.hpp"
+#include "run/Geometry.hpp"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+
+void createHomingSentry(sf::Vector2f position) {
+    HomingSentry sentry;
+    sentry.position = position;
+    sentry.sprite.setTexture(game::homingSentryTexture);
+    updateHomingSentry(sentry);
+    sentry.sprite.setScale(0.8f, 0.8f);
+    const sf::Vector2u size = game::homingSentryTexture.getSize();
+    sentry.sprite.setOrigin(size.x / 2.0f - 10, size.y / 2.0f);
+    sentry.sprite.setPosition(position);
+    game::homingSentries.push_back(sentry);
+}
+
+void updateHomingSentry(HomingSentry& sentry) {
+    sentry.fireTimer += game::frameTime;
+    sentry.sprite.setPosition(sentry.position);
+    sentry.bounds = sentry.sprite.getLocalBounds();
+    sentry.aimAngle = aimAngle(sentry.position, game::playerPosition);
+    sentry.sprite.setRotation(sentry.aimAngle);
+    if (sentry.fireTimer >= sentry.fireInterval) {
+        sentry.spreadOffset = float(std::rand() % int(sentry.spreadRange)) - sentry.spreadRange * 0.5f;
+        fireHoming(sentry);
+        game::soundPool.play(game::homingFireBuffer, sentry.position, game::playerPosition);
+        sentry.fireTimer -= sentry.fireInterval;
+    }
+}
+
+void fireHoming(const HomingSentry& sentry) {
+    HomingProjectile projectile;
+    projectile.sprite.setTexture(game::homingTexture);
+    projectile.sprite.setScale(1.3f, 1.3f);
+    // Half the scaled size, in texture pixels: the pivot sits at 0.65 of the image.
+    const sf::FloatRect scaled = projectile.sprite.getGlobalBounds();
+    projectile.sprite.setOrigin(scaled.width / 2, scaled.height / 2);
+    const float angle = sentry.aimAngle + sentry.spreadOffset;
+    const float radians = angle * degreesToRadians;
+    projectile.position = sentry.position + 30.0f * sf::Vector2f(std::cos(radians), std::sin(radians));
+    projectile.sprite.setPosition(projectile.position);
+    projectile.bounds = projectile.sprite.getGlobalBounds();
+    projectile.angle = angle;
+    projectile.speed = sentry.projectileSpeed;
+    projectile.turnRate = sentry.turnRate;
+    projectile.damage = sentry.damage;
+    projectile.maxDistance = sentry.projectileRange;
+    game::homingProjectiles.push_back(projectile);
+}
+
+void HomingProjectile::update() {
+    const sf::Vector2f toPlayer = game::playerPosition - position;
+    const float wanted = float(std::atan2(double(toPlayer.y), double(toPlayer.x)) * 57.295826);
+    float difference = wanted - angle;
+    if (difference > 180)
+        difference -= 360;
+    else if (difference < -180)
+        difference += 360;
+    const float turnLimit = game::frameTime * 90 * turnRate;
+    const float turn = std::min(std::fabs(difference * 0.1f), turnLimit);
+    angle += difference > 0 ? turn : -turn;
+
+    const float radians = angle * degreesToRadians;
+    const sf::Vector2f displacement = speed * game::frameTime * sf::Vector2f(std::cos(radians), std::sin(radians));
+    position += displacement;
+    distanceTravelled += length(displacement);
+    if (distanceTravelled >= maxDistance)
+        alive = false;
+    // The bounds are still those of the last update: a wall is noticed a frame late.
+    for (const sf::FloatRect& wall : game::arenaWalls)
+        if (rectCornerInRect(bounds, wall))
+            alive = false;
+
+    sprite.setRotation(angle);
+    sprite.setPosition(position);
+    bounds = sprite.getGlobalBounds();
+}
