@@ -1,10 +1,89 @@
-// The death screen. Until its screen exists, a death counts and leads back to the
-// main menu.
+// The death screen: it books the run (best time, the boss-fight unlock, the death
+// count) once as it opens, then waits for "Restart" or "Quit To Main Menu".
 #include "screens/DeathScreen.hpp"
 
+#include "app/Events.hpp"
 #include "app/GameContext.hpp"
+#include "app/Input.hpp"
+#include "ui/Blur.hpp"
+#include "ui/Button.hpp"
+#include "ui/Text.hpp"
+
+namespace {
+
+// Raises the best time of the run's difficulty (strictly) and unlocks the boss
+// fight at 2:30 on Hard or 1:15 on HELL; true when this death unlocked it.
+bool bookDeath(float runTime) {
+    SaveData& save = game::saveData;
+    if (game::difficulty == 1 && runTime > save.bestTimeAverage)
+        save.bestTimeAverage = runTime;
+    else if (game::difficulty == 2 && runTime > save.bestTimeHard)
+        save.bestTimeHard = runTime;
+    else if (game::difficulty == 3 && runTime > save.bestTimeHell)
+        save.bestTimeHell = runTime;
+
+    bool newlyUnlocked = false;
+    if (!save.bossFightUnlocked && (save.bestTimeHard >= 150 || save.bestTimeHell >= 75)) {
+        save.bossFightUnlocked = true;
+        newlyUnlocked = true;
+    }
+    save.timesDied++;
+    game::musicSound.stop();
+    return newlyUnlocked;
+}
+
+sf::Text centredText(const std::string& string, float size, sf::Color colour, float y) {
+    sf::Text text = makeText(string, size, sf::Text::Bold, colour);
+    centreOrigin(text);
+    text.setPosition(960, y);
+    return text;
+}
+
+} // namespace
 
 void deathScreen() {
-    game::saveData.timesDied++;
-    game::showMainMenu = true;
+    const sf::Texture backdropTexture = blurTexture(windowSnapshot());
+    const sf::Sprite backdrop(backdropTexture);
+
+    // Laid out from the panel like the pause menu: centre (960, 540), 800 x 1000.
+    const sf::RectangleShape panel = makePanel({960, 540}, {800, 1000}, sf::Color::White);
+    sf::Text title = centredText(" You Died!", 150, sf::Color(255, 230, 230, 255), 540 - 1000 * 0.125f * 3);
+    title.setFont(game::sourceSansFont); // keeps the origin measured in Arial
+    const std::string runTime = formatTime(std::int32_t(game::player.runTime));
+    const sf::Text timeText = centredText("Your time: " + runTime + " ", 60, sf::Color(250, 100, 150, 255),
+                                          540 - 2 * 1000 * 0.125f);
+    const sf::Text unlockLine = centredText("Zev Azirid Boss Fight Unlocked!", 40, sf::Color(250, 20, 20, 255),
+                                            540 - 2 * 1000 * 0.125f + 80);
+    Button restart(960, 590, 400, 100, "Restart", sf::Color::White, 5);
+    Button quit(960, 740, 400, 100, "Quit To Main Menu", sf::Color::White, 5);
+    const bool newlyUnlocked = bookDeath(game::player.runTime);
+
+    while (true) {
+        game::frameTime = game::frameClock.restart().asSeconds();
+        restart.updateHover();
+        quit.updateHover();
+        if (input::hasFocus(game::window)) {
+            if (restart.isClicked()) {
+                game::showMainMenu = false;
+                return;
+            }
+            if (quit.isClicked()) {
+                game::showMainMenu = true;
+                return;
+            }
+        }
+        pollWindowEvents();
+
+        game::window.clear(sf::Color(8, 8, 8, 255));
+        game::window.setView(game::hudView);
+        game::window.draw(backdrop);
+        game::window.draw(panel);
+        game::window.draw(title);
+        game::window.draw(timeText);
+        if (newlyUnlocked)
+            game::window.draw(unlockLine);
+        restart.draw(game::window);
+        quit.draw(game::window);
+        game::window.display();
+    }
 }

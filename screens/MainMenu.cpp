@@ -1,45 +1,84 @@
-// The main menu. For now it shows the version, starts a run on 1 (Average), 2 (Hard)
-// or 3 (HELL), and quits on Escape held longer than 0.4 s; its buttons come with
-// the menu screens.
+// The main menu: "Play" leads through the difficulty selection into a run; the
+// skin, stats and settings screens open from here and return here.
 #include "screens/MainMenu.hpp"
 
 #include "app/Events.hpp"
 #include "app/GameContext.hpp"
 #include "app/Input.hpp"
+#include "screens/DifficultyScreen.hpp"
+#include "screens/SettingsScreen.hpp"
+#include "screens/SkinScreen.hpp"
+#include "screens/StatsScreen.hpp"
+#include "ui/Button.hpp"
 #include "ui/Text.hpp"
 
 void mainMenu() {
     game::frameClock.restart();
     game::saveData.save();
 
+    sf::Sprite logo(game::titleLogoTexture);
+    const sf::FloatRect logoBounds = logo.getGlobalBounds();
+    logo.setOrigin(logoBounds.width / 2, logoBounds.height / 2);
+    logo.setPosition(960, 240);
+    Button play(960, 540, 600, 100, "Play", sf::Color::White, 5);
+    Button skin(797.5f, 690, 275, 100, "Your Skin", sf::Color::White, 5);
+    Button stats(1122.5f, 690, 275, 100, "Your Stats", sf::Color::White, 5);
+    Button settings(960, 840, 600, 100, "Settings", sf::Color::White, 5);
+    Button quit(960, 990, 600, 100, "Quit Game", sf::Color::White, 5);
     sf::Text version = makeText(game::versionTitle, 30, sf::Text::Regular, sf::Color::White);
-    sf::Text choices = makeText("1  Average     2  Hard     3  HELL     Escape  Quit", 45, sf::Text::Bold,
-                                sf::Color::White);
-    choices.setPosition(960 - choices.getGlobalBounds().width / 2, 520);
     version.setPosition(0, game::screenHeight - 1.5f * version.getGlobalBounds().height);
+    // Guards four buttons and Escape; starts again whenever a sub-screen returns.
     float screenTimer = 0;
 
     while (true) {
         game::frameTime = game::frameClock.restart().asSeconds();
         screenTimer += game::frameTime;
 
-        const sf::Keyboard::Key difficultyKeys[] = {sf::Keyboard::Num1, sf::Keyboard::Num2, sf::Keyboard::Num3};
-        for (int d = 1; d <= 3; d++) {
-            if (input::hasFocus(game::window) && input::keyHeld(difficultyKeys[d - 1])) {
-                game::difficulty = d;
+        play.updateHover();
+        settings.updateHover();
+        quit.updateHover();
+        skin.updateHover();
+        stats.updateHover();
+
+        // Every test presses (sound and count) even when its guard then says no.
+        if (input::hasFocus(game::window)) {
+            if (play.isClicked()) {
+                difficultyScreen();
                 return;
             }
-        }
-        if (input::hasFocus(game::window) && input::keyHeld(sf::Keyboard::Escape) && screenTimer > 0.4f) {
-            game::saveData.save();
-            game::appRunning = false;
-            return;
+            if (settings.isClicked() && screenTimer > 0.1f) {
+                game::difficulty = 1; // no music slider outside the boss fight
+                settingsScreen();
+                screenTimer = 0;
+            }
+            if (quit.isClicked() && screenTimer > 0.1f) {
+                game::appRunning = false;
+                return;
+            }
+            if (skin.isClicked() && screenTimer > 0.1f) {
+                skinScreen();
+                screenTimer = 0;
+            }
+            if (stats.isClicked() && screenTimer > 0.1f) {
+                statsScreen();
+                screenTimer = 0;
+            }
+            if (input::keyHeld(sf::Keyboard::Escape) && screenTimer > 0.4f) {
+                game::saveData.save();
+                game::appRunning = false;
+                return;
+            }
         }
 
         game::window.clear(sf::Color(8, 8, 8, 255));
         game::window.setView(game::hudView);
+        play.draw(game::window);
+        settings.draw(game::window);
+        quit.draw(game::window);
+        skin.draw(game::window);
+        stats.draw(game::window);
         game::window.draw(version);
-        game::window.draw(choices);
+        game::window.draw(logo);
         game::window.display();
         pollWindowEvents();
     }

@@ -1,11 +1,71 @@
-// The pause menu. Until its screen exists, Escape leaves the run for the main
-// menu, as its "Quit To Main Menu" does.
+// The pause menu over the blurred, frozen run. It answers only through the flags:
+// "Continue" leaves them, "Restart" and "Quit To Main Menu" end the run without a
+// death. The boss music pauses while it is open.
 #include "screens/PauseMenu.hpp"
 
+#include "app/Events.hpp"
 #include "app/GameContext.hpp"
+#include "app/Input.hpp"
+#include "screens/SettingsScreen.hpp"
+#include "ui/Blur.hpp"
+#include "ui/Button.hpp"
+#include "ui/Text.hpp"
 
 void pauseMenu() {
-    game::runActive = false;
-    game::showDeathScreen = false;
-    game::showMainMenu = true;
+    const sf::Texture backdropTexture = blurTexture(windowSnapshot());
+    sf::Sprite backdrop(backdropTexture);
+    backdrop.setScale(1920.0f / float(backdropTexture.getSize().x), 1080.0f / float(backdropTexture.getSize().y));
+
+    // Everything is laid out from the panel: centre (960, 540), 800 x 1000.
+    const sf::RectangleShape panel = makePanel({960, 540}, {800, 1000}, sf::Color::White);
+    sf::Text title = makeText("Game Paused", 100, sf::Text::Bold, sf::Color::White);
+    centreOrigin(title);
+    title.setPosition(960, 540 - 1000 * 0.125f * 3);
+    Button resume(960, 440, 400, 100, "Continue", sf::Color::White, 5);
+    Button restart(960, 590, 400, 100, "Restart", sf::Color::White, 5);
+    Button settings(960, 740, 400, 100, "Settings", sf::Color::White, 5);
+    Button quit(960, 890, 400, 100, "Quit To Main Menu", sf::Color::White, 5);
+    game::musicSound.pause();
+
+    while (true) {
+        game::frameTime = game::frameClock.restart().asSeconds();
+        resume.updateHover();
+        restart.updateHover();
+        settings.updateHover();
+        quit.updateHover();
+
+        if (input::hasFocus(game::window)) {
+            if (resume.isClicked()) {
+                if (game::difficulty == 4)
+                    game::musicSound.play(); // resumes where it paused
+                return;
+            }
+            if (restart.isClicked()) {
+                game::runActive = false;
+                game::showMainMenu = false;
+                game::showDeathScreen = false;
+                return;
+            }
+            if (settings.isClicked())
+                settingsScreen();
+            if (quit.isClicked()) {
+                game::runActive = false;
+                game::showDeathScreen = false;
+                game::showMainMenu = true;
+                return;
+            }
+        }
+        pollWindowEvents();
+
+        game::window.clear(sf::Color(8, 8, 8, 255));
+        game::window.setView(game::hudView);
+        game::window.draw(backdrop);
+        game::window.draw(panel);
+        game::window.draw(title);
+        resume.draw(game::window);
+        restart.draw(game::window);
+        settings.draw(game::window);
+        quit.draw(game::window);
+        game::window.display();
+    }
 }

@@ -12,3 +12,28 @@ sf::Text makeText(const std::string& string, float characterSize, unsigned style
     text.setCharacterSize(static_cast<unsigned>(characterSize));
     return text;
 }
+
+sf::Text makeSideLabel(const std::string& string, float x, float y) {
+    sf::Text label = makeText(string, 50, sf::Text::Regular, sf::Color::White);
+    const sf::FloatRect bounds = label.getGlobalBounds();
+    label.setOrigin(bounds.width, bounds.height * 0.5f + 15);
+    label.setPosition(x, y);
+    return label;
+}
+
+void centreOrigin(sf::Text& text) {
+    const sf::FloatRect bounds = text.getGlobalBounds();
+    text.setOrigin(bounds.width * 0.5f, bounds.height * 0.5f);
+}
+
+sf::RectangleShape makePanel(sf::Vector2f position, sf::Vector2f size, sf::Color outline) {
+    sf::RectangleShape panel(size);
+    panel.setFillColor(sf::Color::Black);
+    panel.setOutlineColor(outline);
+    panel.setOutlineThickness(6);
+    // Half of the outlined size: the filled area sits 6 units left of and above centre.
+    const sf::FloatRect bounds = panel.getGlobalBounds();
+    panel.setOrigin(bounds.width * 0.5f, bounds.height * 0.5f);
+    panel.setPosition(position);
+    return panel;
+}

@@ -1,5 +1,5 @@
-// The one factory for labels: every text of the game but the HUD clock and the
-// death screen's is made here, in Arial.
+// The one factory for labels (every text of the game but the HUD clock and the
+// death screen title is made here, in Arial) and the few shapes screens share.
 #pragma once
 
 #include <SFML/Graphics.hpp>
@@ -7,3 +7,12 @@
 
 // An unpositioned text; style is sf::Text::Regular or sf::Text::Bold.
 sf::Text makeText(const std::string& string, float characterSize, unsigned style, sf::Color colour);
+
+// A setting's label, size 50: it ends at (x, y) and sits beside its widget.
+sf::Text makeSideLabel(const std::string& string, float x, float y);
+
+// Puts the text's origin at the centre of its bounds, as every centred label has it.
+void centreOrigin(sf::Text& text);
+
+// A black panel with a white outline, its origin at the centre of its outlined bounds.
+sf::RectangleShape makePanel(sf::Vector2f position, sf::Vector2f size, sf::Color outline);

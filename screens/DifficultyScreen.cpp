@@ -1,0 +1,82 @@
+// The difficulty selection: "Average", "Hard", "HELL", and the red "DIE" of the
+// boss fight, which shows how to unlock it until it is unlocked. No way back.
+#include "screens/DifficultyScreen.hpp"
+
+#include "app/Events.hpp"
+#include "app/GameContext.hpp"
+#include "app/Input.hpp"
+#include "ui/Button.hpp"
+#include "ui/Text.hpp"
+
+void difficultyScreen() {
+    sf::Text title = makeText("Select a Difficulty", 120, sf::Text::Bold, sf::Color::White);
+    centreOrigin(title);
+    title.setPosition(960, 270);
+    Button average(210, 590, 300, 140, "Average", sf::Color::White, 5);
+    Button hard(710, 590, 300, 140, "Hard", sf::Color::White, 5);
+    Button hell(1210, 590, 300, 140, "HELL", sf::Color::White, 7);
+    Button die(1710, 590, 290, 130, "DIE", sf::Color(200, 20, 20, 255), 10);
+    const sf::RectangleShape panel = makePanel({960, 540}, {1500, 400}, sf::Color::White);
+    sf::Text notice = makeText("You must get 1:15 on HELL difficulty or 2:30 on Hard difficulty\n"
+                               "                 to unlock the Zev Azirid Boss Fight",
+                               50, sf::Text::Bold, sf::Color::White);
+    centreOrigin(notice);
+    notice.setPosition(960, 440);
+    Button ok(960, 640, 500, 100, "OK", sf::Color::White, 5);
+    bool noticeShown = false;
+    // A press on "Play" may still be held: "Hard" and "HELL" lie partly under it.
+    float screenTimer = 0;
+
+    while (true) {
+        game::frameTime = game::frameClock.restart().asSeconds();
+        screenTimer += game::frameTime;
+
+        if (!noticeShown) {
+            average.updateHover();
+            hard.updateHover();
+            hell.updateHover();
+            die.updateHover();
+            if (input::hasFocus(game::window)) {
+                if (average.isClicked() && screenTimer >= 0.2f) {
+                    game::difficulty = 1;
+                    return;
+                }
+                if (hard.isClicked() && screenTimer >= 0.2f) {
+                    game::difficulty = 2;
+                    return;
+                }
+                if (hell.isClicked() && screenTimer >= 0.2f) {
+                    game::difficulty = 3;
+                    return;
+                }
+            }
+        } else {
+            ok.updateHover();
+        }
+        // "DIE" and "OK" answer even without the focus.
+        if (die.isClicked() && screenTimer >= 0.2f) {
+            if (game::saveData.bossFightUnlocked) {
+                game::difficulty = 4;
+                return;
+            }
+            noticeShown = true;
+        }
+        if (noticeShown && ok.isClicked())
+            noticeShown = false;
+
+        game::window.clear(sf::Color(8, 8, 8, 255));
+        game::window.setView(game::hudView);
+        average.draw(game::window);
+        hard.draw(game::window);
+        hell.draw(game::window);
+        die.draw(game::window);
+        game::window.draw(title);
+        if (noticeShown) {
+            game::window.draw(panel);
+            game::window.draw(notice);
+            ok.draw(game::window);
+        }
+        game::window.display();
+        pollWindowEvents();
+    }
+}

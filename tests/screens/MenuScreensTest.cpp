@@ -1,0 +1,120 @@
+// The main menu and the difficulty selection, driven frame by frame: their time
+// guards at the boundary, the locked "DIE" and its notice.
+#include "app/GameContext.hpp"
+#include "screens/DifficultyScreen.hpp"
+#include "screens/MainMenu.hpp"
+#include "support/ScreenDriver.hpp"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class Menus : public ::testing::Test {
+protected:
+    ScreenDriver driver;
+    sf::SoundBuffer longPress = silence(5.0f);
+    int clicksBefore = 0;
+
+    void SetUp() override {
+        game::buttonSound.setBuffer(longPress);
+        game::buttonSound.stop();
+        game::appRunning = true;
+        game::difficulty = 1;
+        game::saveData.bossFightUnlocked = false;
+        clicksBefore = game::saveData.buttonsClicked;
+    }
+    void TearDown() override {
+        game::buttonSound.stop();
+        game::appRunning = true;
+        game::difficulty = 1;
+        game::saveData.bossFightUnlocked = false;
+    }
+};
+
+TEST_F(Menus, QuitGameWaitsStrictlyForATenthOfASecond) {
+    // Frames of 0.05 s: the screen timer reads 0, 0.05, 0.1, 0.15 on frames 1 to 4.
+    driver.script.frameStep = sf::milliseconds(50);
+    driver.press(960, 990);
+    mainMenu();
+    EXPECT_FALSE(game::appRunning);
+    EXPECT_EQ(driver.script.framesEnded, 3); // acted on the fourth frame, not at 0.1
+    EXPECT_EQ(game::saveData.buttonsClicked, clicksBefore + 1); // one sound, one count
+}
+
+TEST_F(Menus, EscapeQuitsAfterFourTenthsAndSaves) {
+    driver.script.frameStep = sf::milliseconds(100);
+    driver.hold(sf::Keyboard::Escape);
+    game::saveData.timesDied = 4321;
+    mainMenu();
+    EXPECT_FALSE(game::appRunning);
+    EXPECT_EQ(driver.script.framesEnded, 5); // 0, 0.1, 0.2, 0.3, 0.4 wait; 0.5 quits
+    SaveData reread;
+    EXPECT_EQ(reread.timesDied, 4321);
+    game::saveData.timesDied = 0;
+}
+
+TEST_F(Menus, WithoutTheFocusNoPressOrKeyIsActedOn) {
+    driver.script.focus = false;
+    driver.hold(sf::Keyboard::Escape);
+    driver.press(960, 990);
+    driver.step = [this](int frame) {
+        if (frame == 30) // half a second of nothing, then the focus returns
+            driver.script.focus = true;
+    };
+    mainMenu();
+    EXPECT_GE(driver.script.framesEnded, 30);
+    EXPECT_EQ(game::saveData.buttonsClicked, clicksBefore + 1);
+}
+
+TEST_F(Menus, PlayActsAtOnceAndAHeldPressWaitsForTheDifficultyGuard) {
+    // Held over the part of "Play" that covers "Hard": "Play" on the first frame,
+    // then "Hard" once the selection has been open 0.2 s, inclusive.
+    driver.script.frameStep = sf::milliseconds(50);
+    driver.press(800, 560);
+    mainMenu();
+    EXPECT_TRUE(game::appRunning);
+    EXPECT_EQ(game::difficulty, 2);
+    EXPECT_EQ(driver.script.framesEnded, 4); // the selection's frames read 0 .. 0.2
+}
+
+TEST_F(Menus, ALockedDieShowsTheNoticeAndOkHidesIt) {
+    driver.press(1710, 590); // "DIE"
+    driver.step = [&](int frame) {
+        if (frame == 20)
+            driver.release();
+        if (frame == 21) // "OK", over "Hard"'s lower part; without the focus it still acts
+            driver.script.focus = false, driver.press(760, 650);
+        if (frame == 22)
+            driver.release();
+        if (frame == 30) { // with the notice gone and the focus back, "Average"
+            driver.script.focus = true;
+            driver.press(210, 590);
+        }
+    };
+    difficultyScreen(); // a notice that never closed would keep "Average" from answering
+    EXPECT_EQ(game::difficulty, 1);
+    EXPECT_GE(driver.script.framesEnded, 30);
+}
+
+TEST_F(Menus, APressThatClosesTheNoticeAndIsStillHeldChoosesWhatLiesUnderIt) {
+    driver.press(1710, 590);
+    driver.step = [&](int frame) {
+        if (frame == 20)
+            driver.release();
+        if (frame == 21)
+            driver.press(760, 650); // "OK" over "Hard", held
+    };
+    difficultyScreen();
+    EXPECT_EQ(game::difficulty, 2);
+    EXPECT_EQ(driver.script.framesEnded, 22); // closed on frame 22, "Hard" on frame 23
+}
+
+TEST_F(Menus, AnUnlockedDieChoosesTheBossFight) {
+    game::saveData.bossFightUnlocked = true;
+    driver.script.focus = false; // "DIE" needs no focus
+    driver.press(1710, 590);
+    difficultyScreen();
+    EXPECT_EQ(game::difficulty, 4);
+}
+
+} // namespace
