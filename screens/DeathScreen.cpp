@@ -32,13 +32,6 @@ bool bookDeath(float runTime) {
     return newlyUnlocked;
 }
 
-sf::Text centredText(const std::string& string, float size, sf::Color colour, float y) {
-    sf::Text text = makeText(string, size, sf::Text::Bold, colour);
-    centreOrigin(text);
-    text.setPosition(960, y);
-    return text;
-}
-
 } // namespace
 
 void deathScreen() {
@@ -47,13 +40,14 @@ void deathScreen() {
 
     // Laid out from the panel like the pause menu: centre (960, 540), 800 x 1000.
     const sf::RectangleShape panel = makePanel({960, 540}, {800, 1000}, sf::Color::White);
-    sf::Text title = centredText(" You Died!", 150, sf::Color(255, 230, 230, 255), 540 - 1000 * 0.125f * 3);
+    sf::Text title =
+        makeCentredText(" You Died!", 150, sf::Text::Bold, sf::Color(255, 230, 230, 255), {960, 540 - 1000 * 0.125f * 3});
     title.setFont(game::sourceSansFont); // keeps the origin measured in Arial
     const std::string runTime = formatTime(std::int32_t(game::player.runTime));
-    const sf::Text timeText = centredText("Your time: " + runTime + " ", 60, sf::Color(250, 100, 150, 255),
-                                          540 - 2 * 1000 * 0.125f);
-    const sf::Text unlockLine = centredText("Zev Azirid Boss Fight Unlocked!", 40, sf::Color(250, 20, 20, 255),
-                                            540 - 2 * 1000 * 0.125f + 80);
+    const sf::Text timeText = makeCentredText("Your time: " + runTime + " ", 60, sf::Text::Bold,
+                                              sf::Color(250, 100, 150, 255), {960, 540 - 2 * 1000 * 0.125f});
+    const sf::Text unlockLine = makeCentredText("Zev Azirid Boss Fight Unlocked!", 40, sf::Text::Bold,
+                                                sf::Color(250, 20, 20, 255), {960, 540 - 2 * 1000 * 0.125f + 80});
     Button restart(960, 590, 400, 100, "Restart", sf::Color::White, 5);
     Button quit(960, 740, 400, 100, "Quit To Main Menu", sf::Color::White, 5);
     const bool newlyUnlocked = bookDeath(game::player.runTime);

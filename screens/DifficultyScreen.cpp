@@ -9,19 +9,15 @@
 #include "ui/Text.hpp"
 
 void difficultyScreen() {
-    sf::Text title = makeText("Select a Difficulty", 120, sf::Text::Bold, sf::Color::White);
-    centreOrigin(title);
-    title.setPosition(960, 270);
+    const sf::Text title = makeCentredText("Select a Difficulty", 120, sf::Text::Bold, sf::Color::White, {960, 270});
     Button average(210, 590, 300, 140, "Average", sf::Color::White, 5);
     Button hard(710, 590, 300, 140, "Hard", sf::Color::White, 5);
     Button hell(1210, 590, 300, 140, "HELL", sf::Color::White, 7);
     Button die(1710, 590, 290, 130, "DIE", sf::Color(200, 20, 20, 255), 10);
     const sf::RectangleShape panel = makePanel({960, 540}, {1500, 400}, sf::Color::White);
-    sf::Text notice = makeText("You must get 1:15 on HELL difficulty or 2:30 on Hard difficulty\n"
-                               "                 to unlock the Zev Azirid Boss Fight",
-                               50, sf::Text::Bold, sf::Color::White);
-    centreOrigin(notice);
-    notice.setPosition(960, 440);
+    const sf::Text notice = makeCentredText("You must get 1:15 on HELL difficulty or 2:30 on Hard difficulty\n"
+                                            "                 to unlock the Zev Azirid Boss Fight",
+                                            50, sf::Text::Bold, sf::Color::White, {960, 440});
     Button ok(960, 640, 500, 100, "OK", sf::Color::White, 5);
     bool noticeShown = false;
     // A press on "Play" may still be held: "Hard" and "HELL" lie partly under it.

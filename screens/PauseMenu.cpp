@@ -18,9 +18,8 @@ void pauseMenu() {
 
     // Everything is laid out from the panel: centre (960, 540), 800 x 1000.
     const sf::RectangleShape panel = makePanel({960, 540}, {800, 1000}, sf::Color::White);
-    sf::Text title = makeText("Game Paused", 100, sf::Text::Bold, sf::Color::White);
-    centreOrigin(title);
-    title.setPosition(960, 540 - 1000 * 0.125f * 3);
+    const sf::Text title =
+        makeCentredText("Game Paused", 100, sf::Text::Bold, sf::Color::White, {960, 540 - 1000 * 0.125f * 3});
     Button resume(960, 440, 400, 100, "Continue", sf::Color::White, 5);
     Button restart(960, 590, 400, 100, "Restart", sf::Color::White, 5);
     Button settings(960, 740, 400, 100, "Settings", sf::Color::White, 5);

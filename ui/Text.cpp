@@ -13,6 +13,14 @@ sf::Text makeText(const std::string& string, float characterSize, unsigned style
     return text;
 }
 
+sf::Text makeCentredText(const std::string& string, float characterSize, unsigned style, sf::Color colour,
+                         sf::Vector2f centre) {
+    sf::Text text = makeText(string, characterSize, style, colour);
+    centreOrigin(text);
+    text.setPosition(centre);
+    return text;
+}
+
 sf::Text makeSideLabel(const std::string& string, float x, float y) {
     sf::Text label = makeText(string, 50, sf::Text::Regular, sf::Color::White);
     const sf::FloatRect bounds = label.getGlobalBounds();

@@ -8,6 +8,10 @@
 // An unpositioned text; style is sf::Text::Regular or sf::Text::Bold.
 sf::Text makeText(const std::string& string, float characterSize, unsigned style, sf::Color colour);
 
+// A text centred on centre: its origin at the centre of its bounds.
+sf::Text makeCentredText(const std::string& string, float characterSize, unsigned style, sf::Color colour,
+                         sf::Vector2f centre);
+
 // A setting's label, size 50: it ends at (x, y) and sits beside its widget.
 sf::Text makeSideLabel(const std::string& string, float x, float y);
 
