@@ -14,6 +14,10 @@ void applyDisplaySettings(bool recreateWindow) {
                                      ? sf::Uint32(sf::Style::Fullscreen)
                                      : sf::Uint32(sf::Style::Titlebar | sf::Style::Resize | sf::Style::Close);
         game::window.create(mode, std::string("Vizovid"), style, game::contextSettings);
+        // Every new native window needs the icon again; a missing file leaves the default.
+        static sf::Image icon;
+        if (icon.getSize().x > 0 || icon.loadFromFile("Assets/Icons/vizovid-64.png"))
+            game::window.setIcon(icon.getSize().x, icon.getSize().y, icon.getPixelsPtr());
     }
     game::window.setFramerateLimit(unsigned(game::maxFps));
     game::window.setVerticalSyncEnabled(game::vsync);
