@@ -1,12 +1,8 @@
-// Vizovid: start-up and the outer loop over the screens.
+// Vizovid: start-up, the screens, and the last save.
 #include "app/Assets.hpp"
 #include "app/Display.hpp"
 #include "app/GameContext.hpp"
-#include "run/RunLoop.hpp"
-#include "run/RunSetup.hpp"
-#include "screens/DeathScreen.hpp"
-#include "screens/MainMenu.hpp"
-#include "screens/VictoryScreen.hpp"
+#include "app/ScreenFlow.hpp"
 
 #include <cstdlib>
 #include <ctime>
@@ -22,23 +18,7 @@ int main() {
     setUpViews();
     loadAssets();
 
-    while (game::appRunning) {
-        if (game::showMainMenu) {
-            mainMenu();
-            if (!game::appRunning)
-                break;
-        }
-        startRun();
-        game::runActive = true;
-        runLoop();
-        // Beating the boss ends the run by the player's death too, but earns the
-        // victory screen instead.
-        if (game::showDeathScreen && !game::bossBeaten)
-            deathScreen();
-        if (game::bossBeaten)
-            victoryScreen();
-        resetRun();
-    }
+    runScreens();
 
     game::saveData.save();
     return 0;

@@ -34,3 +34,15 @@ float aimAngle(sf::Vector2f p, sf::Vector2f q) {
 float length(sf::Vector2f v) {
     return std::sqrt(v.x * v.x + v.y * v.y);
 }
+
+bool stepToward(sf::Vector2f& position, sf::Vector2f destination, float distance) {
+    const float radians = aimAngle(position, destination) * degreesToRadians;
+    const sf::Vector2f step = distance * sf::Vector2f(std::cos(radians), std::sin(radians));
+    const sf::Vector2f remaining = destination - position;
+    if (step.x * step.x + step.y * step.y >= remaining.x * remaining.x + remaining.y * remaining.y) {
+        position = destination;
+        return true;
+    }
+    position += step;
+    return false;
+}

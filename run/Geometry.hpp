@@ -24,3 +24,7 @@ float aimAngle(sf::Vector2f p, sf::Vector2f q);
 
 // Length of a vector.
 float length(sf::Vector2f v);
+
+// Moves position by distance toward destination along the aim angle; lands on the
+// destination, and returns true, when the step would reach or pass it.
+bool stepToward(sf::Vector2f& position, sf::Vector2f destination, float distance);

@@ -152,12 +152,16 @@ void updateRunFrame() {
     updateEach(game::homingSentries, updateHomingSentry);
     updateEach(game::bombSentries, updateBombSentry);
     updateEach(game::pushwaveSentries, updatePushwaveSentry);
+    for (std::size_t i = 0; i < game::dieSentries.size(); i++)
+        game::dieSentries[i].update();
+    updateEach(game::laserSentries, updateLaserSentry);
 
     updateAlive(game::bullets);
     updateAlive(game::homingProjectiles);
     updateAlive(game::bombs);
     updateAlive(game::pushwaves);
     updateAlive(game::bossBullets);
+    updateAlive(game::lasers);
 
     removeDead(game::bullets);
     removeDead(game::homingProjectiles);

@@ -1,12 +1,48 @@
-// The victory screen. Until its screen exists, a victory counts, unlocks the
-// rainbow skin, saves and leads back to the main menu.
+// The victory screen: it counts the victory, unlocks the rainbow skin and saves
+// before its first frame, then waits for "Go back To Main Menu".
 #include "screens/VictoryScreen.hpp"
 
+#include "app/Events.hpp"
 #include "app/GameContext.hpp"
+#include "app/Input.hpp"
+#include "ui/Button.hpp"
+#include "ui/Text.hpp"
 
 void victoryScreen() {
+    // Laid out from the panel: centre (960, 540), 1200 x 950, outlined in gold.
+    const sf::Color gold(255, 200, 0, 255);
+    const sf::RectangleShape panel = makePanel({960, 540}, {1200, 950}, gold);
+    const sf::Text congratulations = makeCentredText("CONGRATULATIONS!", 110, sf::Text::Bold,
+                                                     sf::Color(255, 255, 255, 255), {960, 540 - 950 * 0.125f * 3});
+    const sf::Text beaten =
+        makeCentredText("You beat the Zev Azirid!", 60, sf::Text::Bold, gold, {960, 540 - 950 * 0.125f});
+    const sf::Text unlockLine =
+        makeCentredText("RGB SKIN UNLOCKED", 50, sf::Text::Regular, sf::Color(0, 220, 0, 255), {960, 540});
+
+    const bool skinNewlyUnlocked = !game::saveData.rgbSkinUnlocked;
     game::saveData.timesBeatenDieSentry++;
     game::saveData.rgbSkinUnlocked = true;
     game::saveData.save();
-    game::showMainMenu = true;
+
+    Button back(960, 740, 600, 95, "Go back To Main Menu", sf::Color::White, 5);
+
+    while (true) {
+        game::frameTime = game::frameClock.restart().asSeconds();
+        back.updateHover();
+        if (input::hasFocus(game::window) && back.isClicked()) {
+            game::showMainMenu = true;
+            return;
+        }
+        pollWindowEvents();
+
+        game::window.clear(sf::Color(8, 8, 8, 255));
+        game::window.setView(game::hudView);
+        game::window.draw(panel);
+        game::window.draw(congratulations);
+        game::window.draw(beaten);
+        if (skinNewlyUnlocked)
+            game::window.draw(unlockLine);
+        back.draw(game::window);
+        game::window.display();
+    }
 }

@@ -37,21 +37,26 @@ void updateBulletSentry(BulletSentry& sentry) {
 
 void fireBullet(const BulletSentry& sentry) {
     Bullet bullet;
-    bullet.sprite.setTexture(game::bulletTexture);
-    bullet.sprite.setScale(0.75f, 0.75f);
-    // Half the scaled size, in texture pixels: the pivot sits at 0.375 of the image.
-    const sf::FloatRect scaled = bullet.sprite.getGlobalBounds();
-    bullet.sprite.setOrigin(scaled.width / 2, scaled.height / 2);
-    const float angle = sentry.aimAngle + sentry.spreadOffset;
-    const float radians = angle * degreesToRadians;
-    bullet.position = sentry.position + 30.0f * sf::Vector2f(std::cos(radians), std::sin(radians));
-    bullet.sprite.setPosition(bullet.position);
-    bullet.bounds = bullet.sprite.getGlobalBounds();
-    bullet.angle = angle;
-    bullet.speed = sentry.projectileSpeed;
-    bullet.damage = sentry.damage;
-    bullet.maxDistance = sentry.projectileRange;
+    aimBullet(bullet, game::bulletTexture, sentry.position, sentry.aimAngle + sentry.spreadOffset,
+              sentry.projectileSpeed, sentry.projectileRange, sentry.damage);
     game::bullets.push_back(bullet);
+}
+
+void aimBullet(Bullet& shot, const sf::Texture& texture, sf::Vector2f from, float angle, float speed,
+               float range, std::int32_t damage) {
+    shot.sprite.setTexture(texture);
+    shot.sprite.setScale(0.75f, 0.75f);
+    // Half the scaled size, in texture pixels: the pivot sits at 0.375 of the image.
+    const sf::FloatRect scaled = shot.sprite.getGlobalBounds();
+    shot.sprite.setOrigin(scaled.width / 2, scaled.height / 2);
+    const float radians = angle * degreesToRadians;
+    shot.position = from + 30.0f * sf::Vector2f(std::cos(radians), std::sin(radians));
+    shot.sprite.setPosition(shot.position);
+    shot.bounds = shot.sprite.getGlobalBounds();
+    shot.angle = angle;
+    shot.speed = speed;
+    shot.damage = damage;
+    shot.maxDistance = range;
 }
 
 void Bullet::update() {

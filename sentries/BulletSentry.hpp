@@ -42,6 +42,11 @@ struct Bullet {
     virtual void update();
 };
 
+// Sets up a fresh bullet of the texture at scale 0.75, 30 units out of the muzzle
+// at from along angle; the boss's ring bullets, blades and balls are made alike.
+void aimBullet(Bullet& shot, const sf::Texture& texture, sf::Vector2f from, float angle, float speed,
+               float range, std::int32_t damage);
+
 // Places a bullet sentry on a slot: one update step, then origin, scale, append.
 void createBulletSentry(sf::Vector2f position);
 void updateBulletSentry(BulletSentry& sentry);

@@ -35,23 +35,30 @@ void updateHomingSentry(HomingSentry& sentry) {
 }
 
 void fireHoming(const HomingSentry& sentry) {
+    game::homingProjectiles.push_back(makeHomingProjectile(game::homingTexture, sentry.position,
+                                                           sentry.aimAngle + sentry.spreadOffset,
+                                                           sentry.projectileSpeed, sentry.turnRate,
+                                                           sentry.projectileRange, sentry.damage));
+}
+
+HomingProjectile makeHomingProjectile(const sf::Texture& texture, sf::Vector2f from, float angle, float speed,
+                                      float turnRate, float range, std::int32_t damage) {
     HomingProjectile projectile;
-    projectile.sprite.setTexture(game::homingTexture);
+    projectile.sprite.setTexture(texture);
     projectile.sprite.setScale(1.3f, 1.3f);
     // Half the scaled size, in texture pixels: the pivot sits at 0.65 of the image.
     const sf::FloatRect scaled = projectile.sprite.getGlobalBounds();
     projectile.sprite.setOrigin(scaled.width / 2, scaled.height / 2);
-    const float angle = sentry.aimAngle + sentry.spreadOffset;
     const float radians = angle * degreesToRadians;
-    projectile.position = sentry.position + 30.0f * sf::Vector2f(std::cos(radians), std::sin(radians));
+    projectile.position = from + 30.0f * sf::Vector2f(std::cos(radians), std::sin(radians));
     projectile.sprite.setPosition(projectile.position);
     projectile.bounds = projectile.sprite.getGlobalBounds();
     projectile.angle = angle;
-    projectile.speed = sentry.projectileSpeed;
-    projectile.turnRate = sentry.turnRate;
-    projectile.damage = sentry.damage;
-    projectile.maxDistance = sentry.projectileRange;
-    game::homingProjectiles.push_back(projectile);
+    projectile.speed = speed;
+    projectile.turnRate = turnRate;
+    projectile.damage = damage;
+    projectile.maxDistance = range;
+    return projectile;
 }
 
 void HomingProjectile::update() {

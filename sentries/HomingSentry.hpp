@@ -43,6 +43,10 @@ struct HomingProjectile {
     void update();
 };
 
+// A homing shot of the texture at scale 1.3, 30 units out of the muzzle at from.
+HomingProjectile makeHomingProjectile(const sf::Texture& texture, sf::Vector2f from, float angle, float speed,
+                                      float turnRate, float range, std::int32_t damage);
+
 void createHomingSentry(sf::Vector2f position);
 void updateHomingSentry(HomingSentry& sentry);
 void fireHoming(const HomingSentry& sentry);

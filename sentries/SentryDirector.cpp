@@ -2,6 +2,7 @@
 #include "sentries/SentryDirector.hpp"
 
 #include "app/GameContext.hpp"
+#include "boss/DieSentry.hpp"
 #include "sentries/SentryKind.hpp"
 #include "sentries/Upgrades.hpp"
 
@@ -47,6 +48,7 @@ SentryDirector::SentryDirector(std::int16_t difficulty) : SentryDirector() {
         eventInterval = 9999;
         intervalGrowth = 9999;
         upgradeRolls = 0;
+        setUpBossFight();
         break;
     default:
         break;

@@ -1,0 +1,20 @@
+// The Zev Azirid's attacks: the pattern barrage of attacks 1 and 4, the bounce
+// waves of attack 2, the laser sentries of attack 3, and the shots they make.
+#pragma once
+
+#include <cstdint>
+
+struct DieSentry;
+
+// Attacks 1 and 4: choose a pattern, fly to a spot near the player, fire it there.
+// Attack 1 fires rings of 28 from patterns 1 to 4; attack 4 rings of 20 from 1 to 5.
+void patternDriver(DieSentry& boss, int ringSize, int patternKinds);
+void bounceWaveStep(DieSentry& boss);
+void releaseLaserSentries(DieSentry& boss);
+void applyAttack4Settings(DieSentry& boss);
+
+void fireRing(DieSentry& boss, int ringSize);
+void dropRainBomb(DieSentry& boss);
+void fireBladeFan(DieSentry& boss);
+void fireHomingFan(DieSentry& boss);
+void fireBounceBurst(DieSentry& boss);
