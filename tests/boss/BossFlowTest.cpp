@@ -24,10 +24,7 @@ std::vector<std::string> savedLines() {
 
 // Whether the window shows the victory screen's green "RGB SKIN UNLOCKED".
 bool skinLineShown() {
-    sf::Texture capture;
-    capture.create(game::window.getSize().x, game::window.getSize().y);
-    capture.update(game::window);
-    const sf::Image image = capture.copyToImage();
+    const sf::Image image = captureWindow();
     for (unsigned y = 520; y < 560; y++)
         for (unsigned x = 700; x < 1220; x++) {
             const sf::Color c = image.getPixel(x, y);

@@ -14,10 +14,7 @@ constexpr float restartY = 590;
 // Whether the window shows red text (the unlock line's (250, 20, 20)) in the band
 // of the unlock line.
 bool unlockLineShown() {
-    sf::Texture capture;
-    capture.create(game::window.getSize().x, game::window.getSize().y);
-    capture.update(game::window);
-    const sf::Image image = capture.copyToImage();
+    const sf::Image image = captureWindow();
     for (unsigned y = 350; y < 390; y++)
         for (unsigned x = 650; x < 1270; x++) {
             const sf::Color c = image.getPixel(x, y);

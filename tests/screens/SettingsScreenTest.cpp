@@ -15,17 +15,6 @@
 
 namespace {
 
-// What the devices report during one frame.
-struct Frame {
-    float x = 1800, y = 1000; // nothing of the screen lies here
-    bool pressed = false;
-    bool escape = false;
-    bool focus = true;
-};
-
-Frame press(float x, float y) { return Frame{x, y, true}; }
-const Frame idle{};
-
 // Centres of the screen's widgets.
 const sf::Vector2f back(120, 120);
 const sf::Vector2f apply(960, 995);
@@ -67,35 +56,6 @@ protected:
         applyDisplaySettings(false);
         game::window.setView(game::hudView);
     }
-
-    void show(const Frame& frame) {
-        driver.script.mouse = sf::Vector2i(int(frame.x), int(frame.y));
-        driver.script.leftButton = frame.pressed;
-        driver.script.keys.clear();
-        if (frame.escape)
-            driver.script.keys.push_back(sf::Keyboard::Escape);
-        driver.script.focus = frame.focus;
-    }
-
-    // Runs the screen with the frames given, then idle ones; afterFrame(n) looks at
-    // the game once frame n (from 1) has ended. Returns how many frames the screen
-    // ran; a screen still open 5 idle frames after the script throws.
-    int runScreen(const std::vector<Frame>& frames, std::function<void(int)> afterFrame = {}) {
-        const int start = driver.script.framesEnded;
-        driver.maxFrames = start + int(frames.size()) + 5;
-        driver.step = [&, start](int ended) {
-            const int done = ended - start;
-            if (afterFrame)
-                afterFrame(done);
-            show(done < int(frames.size()) ? frames[done] : idle);
-        };
-        show(frames.empty() ? idle : frames[0]);
-        game::frameClock.restart(); // the first frame then lasts no time at all
-        settingsScreen();
-        driver.step = nullptr;
-        // The frame that leaves does not reach the event pump.
-        return driver.script.framesEnded - start + 1;
-    }
 };
 
 TEST_F(SettingsScreen, VsyncAloneAppliesToTheOpenWindow) {
@@ -103,7 +63,7 @@ TEST_F(SettingsScreen, VsyncAloneAppliesToTheOpenWindow) {
     const bool vsyncBefore = game::vsync;
     // The toggle's first flip comes half a second after the screen opened (frame 3);
     // "Apply" at 1.25 s; the restarted screen is left with one "<".
-    const int frames = runScreen({press(vsyncBox.x, vsyncBox.y), press(vsyncBox.x, vsyncBox.y),
+    const int frames = driver.runScreen(settingsScreen, {press(vsyncBox.x, vsyncBox.y), press(vsyncBox.x, vsyncBox.y),
                                   press(vsyncBox.x, vsyncBox.y), idle, idle, press(apply.x, apply.y), idle,
                                   press(back.x, back.y)});
     EXPECT_EQ(frames, 8);
@@ -117,7 +77,7 @@ TEST_F(SettingsScreen, AntialiasingFlippedTwiceStillReCreatesTheWindow) {
     const bool antialiasingBefore = game::antialiasing;
     std::vector<bool> seen;
     // Held from the start it flips at 0.5 s and 1.0 s, back to where it was.
-    const int frames = runScreen(
+    const int frames = driver.runScreen(settingsScreen, 
         {press(antialiasingBox.x, antialiasingBox.y), press(antialiasingBox.x, antialiasingBox.y),
          press(antialiasingBox.x, antialiasingBox.y), press(antialiasingBox.x, antialiasingBox.y),
          press(antialiasingBox.x, antialiasingBox.y), idle, press(apply.x, apply.y), idle, press(back.x, back.y)},
@@ -138,7 +98,7 @@ TEST_F(SettingsScreen, ApplyInTheFirstSecondOnlyClicks) {
     // Held from the first frame up to the one that starts at exactly 1.0 s. The
     // sound is stopped before that frame, so its press is heard and counted again.
     std::vector<int> counted;
-    const int frames = runScreen({press(apply.x, apply.y), press(apply.x, apply.y), press(apply.x, apply.y),
+    const int frames = driver.runScreen(settingsScreen, {press(apply.x, apply.y), press(apply.x, apply.y), press(apply.x, apply.y),
                                   press(apply.x, apply.y), press(apply.x, apply.y), idle, press(back.x, back.y)},
                                  [&](int frame) {
                                      counted.push_back(game::saveData.buttonsClicked - clicks);
@@ -161,7 +121,7 @@ TEST_F(SettingsScreen, AfterApplyTheScreenStartsAfreshAndOneBackLeaves) {
         frames.push_back(press(apply.x, apply.y));
     frames.push_back(idle);
     frames.push_back(press(back.x, back.y));
-    const int ran = runScreen(frames, [&](int frame) {
+    const int ran = driver.runScreen(settingsScreen, frames, [&](int frame) {
         if (frame == 6) {
             EXPECT_FLOAT_EQ(game::buttonSound.getVolume(), 30);
             game::audioVolume = 40;
@@ -176,7 +136,7 @@ TEST_F(SettingsScreen, TheBossFightHasItsOwnMusicSlider) {
     // knob, on its 300-unit track from 505 to 805, at (655, 840).
     game::difficulty = 4;
     game::audioVolume = 50;
-    runScreen({press(1440, 840), press(1700, 840), idle, press(655, 840), press(0, 840), idle,
+    driver.runScreen(settingsScreen, {press(1440, 840), press(1700, 840), idle, press(655, 840), press(0, 840), idle,
                press(back.x, back.y)});
     EXPECT_EQ(game::musicVolume, 100);
     EXPECT_EQ(game::audioVolume, 0);
@@ -186,7 +146,7 @@ TEST_F(SettingsScreen, TheBossFightHasItsOwnMusicSlider) {
     game::difficulty = 1;
     game::audioVolume = 50;
     game::musicVolume = 50;
-    runScreen({press(1440, 840), press(1700, 840), idle, press(960, 840), press(1200, 840), idle,
+    driver.runScreen(settingsScreen, {press(1440, 840), press(1700, 840), idle, press(960, 840), press(1200, 840), idle,
                press(back.x, back.y)});
     EXPECT_EQ(game::musicVolume, 50);
     EXPECT_EQ(game::audioVolume, 80); // 640 of 800 units
@@ -204,7 +164,7 @@ TEST_F(SettingsScreen, WithoutFocusTheMouseStillEditsButNothingLeaves) {
     Frame escape = idle;
     escape.escape = true;
 
-    const int frames = runScreen({backUnfocused, backUnfocused, backUnfocused, drag, dragToEnd, escape});
+    const int frames = driver.runScreen(settingsScreen, {backUnfocused, backUnfocused, backUnfocused, drag, dragToEnd, escape});
     EXPECT_EQ(frames, 6);
     EXPECT_EQ(game::maxFps, 360);
     EXPECT_EQ(game::saveData.buttonsClicked, clicks);

@@ -13,27 +13,8 @@
 
 namespace {
 
-// What the devices report during one frame.
-struct Frame {
-    float x = 1800, y = 1000; // nothing of the screen lies here
-    bool pressed = false;
-    bool escape = false;
-    bool focus = true;
-};
-
-Frame press(float x, float y) { return Frame{x, y, true}; }
-const Frame idle{};
-
 const sf::Vector2f back(120, 120);
 const sf::Vector2f rainbowBox(400, 720);
-
-// The colour of one pixel of what the window shows now.
-sf::Color shownAt(unsigned x, unsigned y) {
-    sf::Texture shot;
-    shot.create(game::window.getSize().x, game::window.getSize().y);
-    shot.update(game::window);
-    return shot.copyToImage().getPixel(x, y);
-}
 
 class SkinScreen : public ::testing::Test {
 protected:
@@ -67,36 +48,6 @@ protected:
         game::saveData.rgbSkinEnabled = rgbSkinEnabled;
         game::saveData.buttonsClicked = clicks;
     }
-
-    void show(const Frame& frame) {
-        driver.script.mouse = sf::Vector2i(int(frame.x), int(frame.y));
-        driver.script.leftButton = frame.pressed;
-        driver.script.keys.clear();
-        if (frame.escape)
-            driver.script.keys.push_back(sf::Keyboard::Escape);
-        driver.script.focus = frame.focus;
-    }
-
-    // Runs the screen with the frames given, then idle ones; afterFrame(n) looks at
-    // the game in frame n (from 1), at its event pump, which on this screen comes
-    // before the frame is drawn: the window then shows frame n - 1. Returns how
-    // many frames the screen ran; one still open 5 idle frames later throws.
-    int runScreen(const std::vector<Frame>& frames, std::function<void(int)> afterFrame = {}) {
-        const int start = driver.script.framesEnded;
-        driver.maxFrames = start + int(frames.size()) + 5;
-        driver.step = [&, start](int ended) {
-            const int done = ended - start;
-            if (afterFrame)
-                afterFrame(done);
-            show(done < int(frames.size()) ? frames[done] : idle);
-        };
-        show(frames.empty() ? idle : frames[0]);
-        game::frameClock.restart();
-        skinScreen();
-        driver.step = nullptr;
-        // The frame that leaves does not reach the event pump.
-        return driver.script.framesEnded - start + 1;
-    }
 };
 
 TEST_F(SkinScreen, GreenOffRedAndBlueFullMakeMagenta) {
@@ -104,7 +55,7 @@ TEST_F(SkinScreen, GreenOffRedAndBlueFullMakeMagenta) {
     // x = 577.5, so at x = 607.5, 1177.5 and 667.5.
     game::saveData.playerColor = sf::Color(10, 200, 30, 255);
     sf::Color afterDrag, previewShown;
-    const int frames = runScreen({press(607, 520), press(2000, 520), idle, press(1177, 720), press(-100, 720),
+    const int frames = driver.runScreen(skinScreen, {press(607, 520), press(2000, 520), idle, press(1177, 720), press(-100, 720),
                                   idle, press(667, 920), press(1400, 920), idle, press(back.x, back.y)},
                                  [&](int frame) {
                                      if (frame == 1) {
@@ -113,7 +64,7 @@ TEST_F(SkinScreen, GreenOffRedAndBlueFullMakeMagenta) {
                                      if (frame == 8)
                                          afterDrag = game::saveData.playerColor;
                                      if (frame == 9)
-                                         previewShown = shownAt(960, 290);
+                                         previewShown = captureWindow().getPixel(960, 290);
                                  });
     EXPECT_EQ(frames, 10);
     // In the very frame of the drag, and on the preview as soon as it is drawn.
@@ -133,12 +84,12 @@ TEST_F(SkinScreen, LeavingAtOnceKeepsTheColourAndNeedsTheFocus) {
     escape.escape = true;
 
     // "<" and Escape are ignored without the focus; Escape with it leaves, silently.
-    EXPECT_EQ(runScreen({unfocused, unfocused, unfocused, escape}), 4);
+    EXPECT_EQ(driver.runScreen(skinScreen, {unfocused, unfocused, unfocused, escape}), 4);
     EXPECT_EQ(game::saveData.playerColor, sf::Color(12, 34, 56, 255));
     EXPECT_EQ(game::saveData.buttonsClicked, clicks);
     EXPECT_EQ(game::buttonSound.getStatus(), sf::Sound::Stopped);
     // No time guard: "<" on the very first frame leaves.
-    EXPECT_EQ(runScreen({press(back.x, back.y)}), 1);
+    EXPECT_EQ(driver.runScreen(skinScreen, {press(back.x, back.y)}), 1);
 }
 
 TEST_F(SkinScreen, TheRainbowToggleWaitsForTheUnlock) {
@@ -150,18 +101,18 @@ TEST_F(SkinScreen, TheRainbowToggleWaitsForTheUnlock) {
     sf::Color outline, fill;
     const auto look = [&](int frame) {
         if (frame == 5) {
-            outline = shownAt(345, 720);
-            fill = shownAt(400, 720);
+            outline = captureWindow().getPixel(345, 720);
+            fill = captureWindow().getPixel(400, 720);
         }
     };
 
-    runScreen(pressToggle, look);
+    driver.runScreen(skinScreen, pressToggle, look);
     EXPECT_FALSE(game::saveData.rgbSkinEnabled);
     EXPECT_EQ(outline, sf::Color(8, 8, 8, 255));
     EXPECT_EQ(fill, sf::Color(8, 8, 8, 255));
 
     game::saveData.rgbSkinUnlocked = true;
-    runScreen(pressToggle, look);
+    driver.runScreen(skinScreen, pressToggle, look);
     EXPECT_TRUE(game::saveData.rgbSkinEnabled);
     EXPECT_EQ(outline, sf::Color(255, 255, 0, 255));
     // Orange at alpha 192 over the background (8, 8, 8).

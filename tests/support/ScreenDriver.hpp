@@ -7,8 +7,24 @@
 
 #include "support/TestScreen.hpp"
 
+#include <SFML/Graphics/Image.hpp>
 #include <functional>
 #include <stdexcept>
+#include <vector>
+
+// What the devices report during one frame of a scripted screen.
+struct Frame {
+    float x = 1800, y = 1000; // nothing of any screen lies here
+    bool pressed = false;
+    bool escape = false;
+    bool focus = true;
+};
+
+inline Frame press(float x, float y) { return Frame{x, y, true}; }
+const Frame idle{};
+
+// What the window shows now.
+sf::Image captureWindow();
 
 struct ScreenDriver : ScriptedInput {
     int maxFrames = 600;
@@ -33,4 +49,18 @@ struct ScreenDriver : ScriptedInput {
     void release() { script.leftButton = false; }
     void hold(sf::Keyboard::Key key) { script.keys = {key}; }
     void releaseKeys() { script.keys.clear(); }
+
+    void show(const Frame& frame) {
+        script.mouse = sf::Vector2i(int(frame.x), int(frame.y));
+        script.leftButton = frame.pressed;
+        script.keys.clear();
+        if (frame.escape)
+            script.keys.push_back(sf::Keyboard::Escape);
+        script.focus = frame.focus;
+    }
+
+    // Runs the screen with the frames given, then idle ones; afterFrame(n) looks at
+    // the game at the event pump of frame n (from 1). Returns how many frames the
+    // screen ran; a screen still open 5 idle frames after the script throws.
+    int runScreen(void (*screen)(), const std::vector<Frame>& frames, std::function<void(int)> afterFrame = {});
 };

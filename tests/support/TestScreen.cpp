@@ -1,5 +1,7 @@
 #include "support/TestScreen.hpp"
 
+#include "support/ScreenDriver.hpp"
+
 #include "app/Display.hpp"
 #include "app/GameContext.hpp"
 
@@ -21,4 +23,28 @@ sf::SoundBuffer silence(float seconds) {
     sf::SoundBuffer buffer;
     buffer.loadFromSamples(samples.data(), samples.size(), 1, rate);
     return buffer;
+}
+
+sf::Image captureWindow() {
+    sf::Texture shot;
+    shot.create(game::window.getSize().x, game::window.getSize().y);
+    shot.update(game::window);
+    return shot.copyToImage();
+}
+
+int ScreenDriver::runScreen(void (*screen)(), const std::vector<Frame>& frames, std::function<void(int)> afterFrame) {
+    const int start = script.framesEnded;
+    maxFrames = start + int(frames.size()) + 5;
+    step = [&, start](int ended) {
+        const int done = ended - start;
+        if (afterFrame)
+            afterFrame(done);
+        show(done < int(frames.size()) ? frames[done] : idle);
+    };
+    show(frames.empty() ? idle : frames[0]);
+    game::frameClock.restart(); // the first frame then lasts no time at all
+    screen();
+    step = nullptr;
+    // The frame that leaves does not reach the event pump.
+    return script.framesEnded - start + 1;
 }
