@@ -3,6 +3,7 @@
 
 #include "app/Settings.hpp"
 
+#include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
 #include <filesystem>
@@ -115,7 +116,11 @@ bool SaveData::save() {
     written = written && !stream.fail();
     stream.clear();
 
-    if (!written || !syncToDisk(tempPath) || std::rename(tempPath.c_str(), savePath.c_str()) != 0) {
+    // A save the player has write-protected stays as it is, as it would if it were
+    // written in place; the rename alone would replace it.
+    const bool targetWritable = ::access(savePath.c_str(), W_OK) == 0 || errno == ENOENT;
+    if (!written || !targetWritable || !syncToDisk(tempPath)
+        || std::rename(tempPath.c_str(), savePath.c_str()) != 0) {
         std::remove(tempPath.c_str());
         return false;
     }

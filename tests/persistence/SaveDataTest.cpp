@@ -285,4 +285,24 @@ TEST_F(SaveFile, AFailedSaveKeepsTheOldFileWhole) {
     EXPECT_EQ(SaveData().timesDied, 6);
 }
 
+TEST_F(SaveFile, AWriteProtectedSaveStaysAsItIs) {
+    SaveData save;
+    const std::string protectedFile = readFile("Data/save.zn");
+    // The folder is open to all; only the file itself is protected. Root writes
+    // anywhere, so the save is tried as nobody.
+    fs::permissions(folder, fs::perms::all);
+    fs::permissions("Data", fs::perms::all);
+    fs::permissions("Data/save.zn", fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    save.timesDied = 77;
+    EXPECT_EXIT(
+        {
+            if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0))
+                std::_Exit(3);
+            std::_Exit(save.save() ? 1 : 0);
+        },
+        ::testing::ExitedWithCode(0), "");
+    EXPECT_EQ(readFile("Data/save.zn"), protectedFile);
+    EXPECT_FALSE(fs::exists("Data/save.zn.tmp"));
+}
+
 } // namespace
