@@ -97,11 +97,13 @@ void Player::update() {
     for (const Laser& laser : game::lasers)
         if (laser.name != "alarm" && rectCornerInRect(game::playerBounds, laser.bounds))
             takeHit(*this, laser.damage);
-    // A blast hurts once, if the whole player stands inside its square.
+    // A blast hurts once, if the whole player stands inside its square. The boss's
+    // entrance blast does no damage: it is no hit, with no sound and no count.
     for (Bomb& bomb : game::bombs) {
         if (bomb.exploded && !bomb.hit && rectInsideRect(game::playerBounds, bomb.bounds)) {
             bomb.hit = true;
-            takeHit(*this, bomb.damage);
+            if (bomb.damage != 0)
+                takeHit(*this, bomb.damage);
         }
     }
     // A wave's touch costs its damage alone: no sound, no count, no pause to healing.

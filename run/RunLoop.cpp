@@ -70,14 +70,15 @@ void removeDead(std::vector<Projectile>& projectiles) {
 
 // A wave goes whole as soon as any of its segments dies.
 void removeDeadWaves() {
-    static std::vector<std::int32_t> deadWaves; // keeps its capacity between frames
-    deadWaves.clear();
+    // Few waves fly at once: a short list of ids beats a hash set, and it is only
+    // built in the rare frame in which a segment died.
+    std::vector<std::int32_t> deadWaves;
     for (const Pushwave& segment : game::pushwaves)
-        if (!segment.alive)
+        if (!segment.alive && std::find(deadWaves.begin(), deadWaves.end(), segment.waveId) == deadWaves.end())
             deadWaves.push_back(segment.waveId);
     if (deadWaves.empty())
         return;
-    auto dead = [](const Pushwave& segment) {
+    auto dead = [&deadWaves](const Pushwave& segment) {
         return std::find(deadWaves.begin(), deadWaves.end(), segment.waveId) != deadWaves.end();
     };
     game::pushwaves.erase(std::remove_if(game::pushwaves.begin(), game::pushwaves.end(), dead),
@@ -139,7 +140,11 @@ void updateRunFrame() {
         game::saveData.timeSpentDodging += elapsed;
     game::frameTime = std::min(elapsed, game::maxFrameTime);
 
+    // The pause menu, and the settings screen it may open, measure their own frames
+    // in frameTime; the rest of this run frame keeps its own capped step.
+    const float step = game::frameTime;
     checkPauseAndMove();
+    game::frameTime = step;
     game::director.tick();
     if (game::difficulty == 4)
         pulseBossBackdrop();

@@ -40,9 +40,12 @@ TEST_F(BossFight, SetUpOpensTheFightAtTheCentre) {
     EXPECT_EQ(game::hud.messageLog, "Good luck");
     EXPECT_EQ(game::arenaFrame.getOutlineColor(), sf::Color(250, 30, 30, 255));
     EXPECT_EQ(game::musicSound.getStatus(), sf::Sound::Playing);
-    frame(); // the entrance blast goes off at once and hurts nobody
+    const int hits = game::saveData.timesHitByProjectile;
+    frame(); // the entrance blast goes off at once
     EXPECT_TRUE(game::bombs[0].exploded);
+    frame(); // and is no hit: no damage, no count
     EXPECT_EQ(game::player.health, 1000);
+    EXPECT_EQ(game::saveData.timesHitByProjectile, hits);
     resetRun();
     EXPECT_EQ(game::musicSound.getStatus(), sf::Sound::Stopped);
     EXPECT_EQ(game::arenaFrame.getOutlineColor(), sf::Color::White);

@@ -115,6 +115,28 @@ TEST_F(PlayerRun, ASlowFrameStepsTheGameOneSixtiethButCountsInFull) {
     EXPECT_NEAR(game::saveData.timeSpentDodging - dodged, 0.5f + 1.0f / 60.0f, 1e-4f);
 }
 
+TEST_F(PlayerRun, TheFrameThatPausedKeepsItsOwnStep) {
+    frame();
+    const float before = game::player.runTime;
+    // Escape opens the pause menu inside the next frame; its frames last 0.5 s,
+    // and on its third "Continue" is pressed.
+    holdKeys({Key::Escape});
+    input.script.frameStep = sf::milliseconds(500);
+    int pauseFrames = 0;
+    input.script.onFrameEnd = [&] {
+        if (++pauseFrames == 2) {
+            input.script.keys.clear();
+            input.script.mouse = sf::Vector2i(960, 440);
+            input.script.leftButton = true;
+        }
+    };
+    frame();
+    input.script.onFrameEnd = nullptr;
+    input.script.leftButton = false;
+    EXPECT_GE(pauseFrames, 3);
+    EXPECT_NEAR(game::player.runTime - before, oneFrame, 1e-5f);
+}
+
 TEST_F(PlayerRun, TheHealthBarAndClockFollowThePlayer) {
     game::player.health = 500;
     game::player.runTime = 59.99f - oneFrame; // 59.99 s after this frame
