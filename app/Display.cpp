@@ -14,9 +14,11 @@ void applyDisplaySettings(bool recreateWindow) {
                                      ? sf::Uint32(sf::Style::Fullscreen)
                                      : sf::Uint32(sf::Style::Titlebar | sf::Style::Resize | sf::Style::Close);
         game::window.create(mode, std::string("Vizovid"), style, game::contextSettings);
-        // Every new native window needs the icon again; a missing file leaves the default.
+        // Every new native window needs the icon again; read once, and a missing file
+        // leaves the desktop's default.
         static sf::Image icon;
-        if (icon.getSize().x > 0 || icon.loadFromFile("Assets/Icons/vizovid-64.png"))
+        static const bool iconLoaded = icon.loadFromFile("Assets/Icons/vizovid-64.png");
+        if (iconLoaded)
             game::window.setIcon(icon.getSize().x, icon.getSize().y, icon.getPixelsPtr());
     }
     game::window.setFramerateLimit(unsigned(game::maxFps));

@@ -5,6 +5,7 @@
 
 #include "app/Input.hpp"
 #include "app/Settings.hpp"
+#include "boss/BounceBall.hpp"
 #include "boss/DieSentry.hpp"
 #include "persistence/SaveData.hpp"
 #include "run/Hud.hpp"

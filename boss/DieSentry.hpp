@@ -3,8 +3,6 @@
 // through all of it, about 227 seconds.
 #pragma once
 
-#include "boss/BounceBall.hpp"
-
 #include <SFML/Graphics.hpp>
 #include <cstdint>
 

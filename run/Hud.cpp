@@ -5,6 +5,8 @@
 #include "ui/Text.hpp"
 
 #include <algorithm>
+#include <cmath>
+#include <limits>
 
 Hud::Hud() {
     infoBar.setTexture(game::infoBarTexture);
@@ -47,6 +49,17 @@ void Hud::draw(sf::RenderTarget& target) const {
     target.draw(healthBarOutline);
     target.draw(heart);
     target.draw(timeText);
+}
+
+std::int32_t truncateToInt32(float value) {
+    if (std::isnan(value))
+        return 0;
+    // 2^31 is exactly a float; everything from there on is out of range.
+    if (value >= 2147483648.0f)
+        return std::numeric_limits<std::int32_t>::max();
+    if (value <= -2147483648.0f)
+        return std::numeric_limits<std::int32_t>::min();
+    return std::int32_t(value);
 }
 
 std::string formatTime(std::int32_t seconds) {

@@ -11,8 +11,9 @@
 
 namespace {
 
-// Raises the best time of the run's difficulty (strictly) and unlocks the boss
-// fight at 2:30 on Hard or 1:15 on HELL; true when this death unlocked it.
+// Books the death: raises the best time of the run's difficulty (strictly),
+// unlocks the boss fight at 2:30 on Hard or 1:15 on HELL, counts the death and
+// stops the boss music. True when this death unlocked the fight.
 bool bookDeath(float runTime) {
     SaveData& save = game::saveData;
     if (game::difficulty == 1 && runTime > save.bestTimeAverage)

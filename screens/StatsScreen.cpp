@@ -10,7 +10,7 @@
 namespace {
 
 std::string wholeSeconds(float seconds) {
-    return formatTime(std::int32_t(seconds));
+    return formatTime(truncateToInt32(seconds));
 }
 
 } // namespace
@@ -19,7 +19,7 @@ std::string statsText(const SaveData& s) {
     return "Time spent Dodging: " + wholeSeconds(s.timeSpentDodging)
            + "\n\nTime spent Dodging the Zev Azirid: " + wholeSeconds(s.timeSpentDodgingDieSentry)
            + "\n\nTimes opened game: " + std::to_string(s.timesOpenedGame)
-           + "\n\nTotal distance travelled: " + std::to_string(std::int32_t(s.distanceTravelled)) + "u"
+           + "\n\nTotal distance travelled: " + std::to_string(truncateToInt32(s.distanceTravelled)) + "u"
            + "\n\nTimes hit by a projectile: " + std::to_string(s.timesHitByProjectile)
            + "\n\nTimes Died: " + std::to_string(s.timesDied)
            + "\n\nButtons clicked: " + std::to_string(s.buttonsClicked)

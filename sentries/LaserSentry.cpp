@@ -25,9 +25,9 @@ sf::IntRect laserRect(const std::string& name, float length) {
 
 } // namespace
 
-Laser::Laser(const sf::Texture& texture, float x, float y, float angle, float growSpeed, float lifetime,
-             std::int32_t damage, const std::string& name)
-    : position(x, y), angle(angle), growSpeed(growSpeed), lifetime(lifetime), damage(damage), name(name) {
+Laser::Laser(const sf::Texture& texture, float x, float y, float direction, float speed, float life,
+             std::int32_t hurt, const std::string& kind)
+    : position(x, y), angle(direction), growSpeed(speed), lifetime(life), damage(hurt), name(kind) {
     sprite.setTexture(texture);
     sprite.setTextureRect(laserRect(name, 1));
     // The line starts at its position and is centred across its thickness.

@@ -61,7 +61,7 @@ void Button::updateHover() {
     }
 }
 
-bool Button::isClicked() const {
+bool Button::isClicked() {
     return clickedInside(bounds);
 }
 

@@ -22,8 +22,9 @@ struct Button {
     // Refreshes bounds and fades the fill one step of 5 toward its hover state.
     void updateHover();
 
-    // True on every frame the left button is held over the button.
-    bool isClicked() const;
+    // True on every frame the left button is held over the button; a press that
+    // finds the button sound silent starts it and counts in buttonsClicked.
+    bool isClicked();
 
     void draw(sf::RenderTarget& target) const;
 };

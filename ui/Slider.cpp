@@ -38,7 +38,7 @@ Slider::Slider(float x, float y, float trackWidth, float trackHeight, std::int32
 
     // Not clamped: a value from an edited save file that lies outside the range
     // shows the knob beyond the track's end until the player drags it back.
-    const float fraction = float(*target - minValue) / float(maxValue - minValue);
+    const float fraction = (float(*target) - float(minValue)) / float(maxValue - minValue);
     knobPosition = sf::Vector2f(x - trackWidth * 0.5f + trackWidth * fraction, y);
     knob.setPosition(knobPosition);
 

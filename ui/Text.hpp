@@ -1,5 +1,4 @@
-// The one factory for labels (every text of the game but the HUD clock and the
-// death screen title is made here, in Arial) and the few shapes screens share.
+// The factory for labels in Arial, and the few texts and shapes screens build alike.
 #pragma once
 
 #include <SFML/Graphics.hpp>
@@ -18,5 +17,5 @@ sf::Text makeSideLabel(const std::string& string, float x, float y);
 // Puts the text's origin at the centre of its bounds, as every centred label has it.
 void centreOrigin(sf::Text& text);
 
-// A black panel with a white outline, its origin at the centre of its outlined bounds.
+// A black panel with an outline of 6, its origin at the centre of its outlined bounds.
 sf::RectangleShape makePanel(sf::Vector2f position, sf::Vector2f size, sf::Color outline);

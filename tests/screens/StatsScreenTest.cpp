@@ -55,6 +55,10 @@ TEST(StatsText, TruncatesDistanceAndTimes) {
     EXPECT_NE(text.find("Total distance travelled: 12345u"), std::string::npos);
     EXPECT_NE(text.find("Highest time on HELL difficulty: 01:15"), std::string::npos);
     EXPECT_NE(text.find("Time spent Dodging: 1:01:00"), std::string::npos);
+
+    // A distance beyond what an int holds, as an edited save may give, shows its limit.
+    save.distanceTravelled = 1e20f;
+    EXPECT_NE(statsText(save).find("Total distance travelled: 2147483647u"), std::string::npos);
 }
 
 TEST(StatsScreen, BackAnswersWithoutTheFocusAndCountsThePress) {
