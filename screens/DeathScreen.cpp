@@ -39,18 +39,19 @@ void deathScreen() {
     const sf::Texture backdropTexture = blurTexture(windowSnapshot());
     const sf::Sprite backdrop(backdropTexture);
 
-    // Laid out from the panel like the pause menu: centre (960, 540), 800 x 1000.
-    const sf::RectangleShape panel = makePanel({960, 540}, {800, 1000}, sf::Color::White);
-    sf::Text title =
-        makeCentredText(" You Died!", 150, sf::Text::Bold, sf::Color(255, 230, 230, 255), {960, 540 - 1000 * 0.125f * 3});
+    // Laid out from the panel, like the pause menu.
+    const float px = 960, py = 540, w = 800, h = 1000;
+    const sf::RectangleShape panel = makePanel({px, py}, {w, h}, sf::Color::White);
+    sf::Text title = makeCentredText(" You Died!", 150, sf::Text::Bold, sf::Color(255, 230, 230, 255),
+                                     {px, py - h * 0.125f * 3});
     title.setFont(game::sourceSansFont); // keeps the origin measured in Arial
     const std::string runTime = formatTime(std::int32_t(game::player.runTime));
     const sf::Text timeText = makeCentredText("Your time: " + runTime + " ", 60, sf::Text::Bold,
-                                              sf::Color(250, 100, 150, 255), {960, 540 - 2 * 1000 * 0.125f});
+                                              sf::Color(250, 100, 150, 255), {px, py - 2 * h * 0.125f});
     const sf::Text unlockLine = makeCentredText("Zev Azirid Boss Fight Unlocked!", 40, sf::Text::Bold,
-                                                sf::Color(250, 20, 20, 255), {960, 540 - 2 * 1000 * 0.125f + 80});
-    Button restart(960, 590, 400, 100, "Restart", sf::Color::White, 5);
-    Button quit(960, 740, 400, 100, "Quit To Main Menu", sf::Color::White, 5);
+                                                sf::Color(250, 20, 20, 255), {px, py - 2 * h * 0.125f + 80});
+    Button restart(px, py + 50, w * 0.5f, h / 10, "Restart", sf::Color::White, 5);
+    Button quit(px, py + 200, w * 0.5f, h / 10, "Quit To Main Menu", sf::Color::White, 5);
     const bool newlyUnlocked = bookDeath(game::player.runTime);
 
     while (true) {

@@ -16,14 +16,14 @@ void pauseMenu() {
     sf::Sprite backdrop(backdropTexture);
     backdrop.setScale(1920.0f / float(backdropTexture.getSize().x), 1080.0f / float(backdropTexture.getSize().y));
 
-    // Everything is laid out from the panel: centre (960, 540), 800 x 1000.
-    const sf::RectangleShape panel = makePanel({960, 540}, {800, 1000}, sf::Color::White);
-    const sf::Text title =
-        makeCentredText("Game Paused", 100, sf::Text::Bold, sf::Color::White, {960, 540 - 1000 * 0.125f * 3});
-    Button resume(960, 440, 400, 100, "Continue", sf::Color::White, 5);
-    Button restart(960, 590, 400, 100, "Restart", sf::Color::White, 5);
-    Button settings(960, 740, 400, 100, "Settings", sf::Color::White, 5);
-    Button quit(960, 890, 400, 100, "Quit To Main Menu", sf::Color::White, 5);
+    // Everything is laid out from the panel.
+    const float px = 960, py = 540, w = 800, h = 1000;
+    const sf::RectangleShape panel = makePanel({px, py}, {w, h}, sf::Color::White);
+    const sf::Text title = makeCentredText("Game Paused", 100, sf::Text::Bold, sf::Color::White, {px, py - h * 0.125f * 3});
+    Button resume(px, py - 100, w * 0.5f, h / 10, "Continue", sf::Color::White, 5);
+    Button restart(px, py + 50, w * 0.5f, h / 10, "Restart", sf::Color::White, 5);
+    Button settings(px, py + 200, w * 0.5f, h / 10, "Settings", sf::Color::White, 5);
+    Button quit(px, py + 350, w * 0.5f, h / 10, "Quit To Main Menu", sf::Color::White, 5);
     game::musicSound.pause();
 
     while (true) {

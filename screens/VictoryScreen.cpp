@@ -9,22 +9,22 @@
 #include "ui/Text.hpp"
 
 void victoryScreen() {
-    // Laid out from the panel: centre (960, 540), 1200 x 950, outlined in gold.
+    // Laid out from the panel, outlined in gold.
+    const float px = 960, py = 540, w = 1200, h = 950;
     const sf::Color gold(255, 200, 0, 255);
-    const sf::RectangleShape panel = makePanel({960, 540}, {1200, 950}, gold);
+    const sf::RectangleShape panel = makePanel({px, py}, {w, h}, gold);
     const sf::Text congratulations = makeCentredText("CONGRATULATIONS!", 110, sf::Text::Bold,
-                                                     sf::Color(255, 255, 255, 255), {960, 540 - 950 * 0.125f * 3});
-    const sf::Text beaten =
-        makeCentredText("You beat the Zev Azirid!", 60, sf::Text::Bold, gold, {960, 540 - 950 * 0.125f});
+                                                     sf::Color(255, 255, 255, 255), {px, py - h * 0.125f * 3});
+    const sf::Text beaten = makeCentredText("You beat the Zev Azirid!", 60, sf::Text::Bold, gold, {px, py - h * 0.125f});
     const sf::Text unlockLine =
-        makeCentredText("RGB SKIN UNLOCKED", 50, sf::Text::Regular, sf::Color(0, 220, 0, 255), {960, 540});
+        makeCentredText("RGB SKIN UNLOCKED", 50, sf::Text::Regular, sf::Color(0, 220, 0, 255), {px, py});
 
     const bool skinNewlyUnlocked = !game::saveData.rgbSkinUnlocked;
     game::saveData.timesBeatenDieSentry++;
     game::saveData.rgbSkinUnlocked = true;
     game::saveData.save();
 
-    Button back(960, 740, 600, 95, "Go back To Main Menu", sf::Color::White, 5);
+    Button back(px, py + 200, w * 0.5f, h / 10, "Go back To Main Menu", sf::Color::White, 5);
 
     while (true) {
         game::frameTime = game::frameClock.restart().asSeconds();
