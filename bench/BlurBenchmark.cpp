@@ -2,7 +2,7 @@
 // way the pause menu and the death screen run it when they open. Not a test: run it
 // under the display you care about (Xvfb gives Mesa's software renderer) from the
 // repository root:
-//   xvfb-run -a -s "-screen 0 1920x1080x24 -noreset" build/tests/assets/blur_benchmark
+//   xvfb-run -a -s "-screen 0 1920x1080x24 -noreset" build/bench/blur_benchmark
 #include <SFML/Graphics.hpp>
 
 #include <algorithm>
