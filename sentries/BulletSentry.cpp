@@ -3,6 +3,7 @@
 
 #include "app/GameContext.hpp"
 #include "run/Geometry.hpp"
+#include "sentries/Placement.hpp"
 
 #include <cmath>
 #include <cstdlib>
@@ -12,11 +13,7 @@ void createBulletSentry(sf::Vector2f position) {
     sentry.position = position;
     sentry.sprite.setTexture(game::bulletSentryTexture);
     updateBulletSentry(sentry);
-    // The turret turns about a point 10 texture pixels behind its centre.
-    const sf::Vector2u size = game::bulletSentryTexture.getSize();
-    sentry.sprite.setOrigin(size.x / 2.0f - 10, size.y / 2.0f);
-    sentry.sprite.setPosition(position);
-    sentry.sprite.setScale(0.8f, 0.8f);
+    seatTurret(sentry.sprite, game::bulletSentryTexture, position);
     game::bulletSentries.push_back(sentry);
 }
 
@@ -44,14 +41,7 @@ void fireBullet(const BulletSentry& sentry) {
 
 void aimBullet(Bullet& shot, const sf::Texture& texture, sf::Vector2f from, float angle, float speed,
                float range, std::int32_t damage) {
-    shot.sprite.setTexture(texture);
-    shot.sprite.setScale(0.75f, 0.75f);
-    // Half the scaled size, in texture pixels: the pivot sits at 0.375 of the image.
-    const sf::FloatRect scaled = shot.sprite.getGlobalBounds();
-    shot.sprite.setOrigin(scaled.width / 2, scaled.height / 2);
-    const float radians = angle * degreesToRadians;
-    shot.position = from + 30.0f * sf::Vector2f(std::cos(radians), std::sin(radians));
-    shot.sprite.setPosition(shot.position);
+    shot.position = launchShot(shot.sprite, texture, 0.75f, from, angle);
     shot.bounds = shot.sprite.getGlobalBounds();
     shot.angle = angle;
     shot.speed = speed;

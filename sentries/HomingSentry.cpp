@@ -3,6 +3,7 @@
 
 #include "app/GameContext.hpp"
 #include "run/Geometry.hpp"
+#include "sentries/Placement.hpp"
 
 #include <algorithm>
 #include <cmath>
@@ -13,10 +14,7 @@ void createHomingSentry(sf::Vector2f position) {
     sentry.position = position;
     sentry.sprite.setTexture(game::homingSentryTexture);
     updateHomingSentry(sentry);
-    sentry.sprite.setScale(0.8f, 0.8f);
-    const sf::Vector2u size = game::homingSentryTexture.getSize();
-    sentry.sprite.setOrigin(size.x / 2.0f - 10, size.y / 2.0f);
-    sentry.sprite.setPosition(position);
+    seatTurret(sentry.sprite, game::homingSentryTexture, position);
     game::homingSentries.push_back(sentry);
 }
 
@@ -44,14 +42,7 @@ void fireHoming(const HomingSentry& sentry) {
 HomingProjectile makeHomingProjectile(const sf::Texture& texture, sf::Vector2f from, float angle, float speed,
                                       float turnRate, float range, std::int32_t damage) {
     HomingProjectile projectile;
-    projectile.sprite.setTexture(texture);
-    projectile.sprite.setScale(1.3f, 1.3f);
-    // Half the scaled size, in texture pixels: the pivot sits at 0.65 of the image.
-    const sf::FloatRect scaled = projectile.sprite.getGlobalBounds();
-    projectile.sprite.setOrigin(scaled.width / 2, scaled.height / 2);
-    const float radians = angle * degreesToRadians;
-    projectile.position = from + 30.0f * sf::Vector2f(std::cos(radians), std::sin(radians));
-    projectile.sprite.setPosition(projectile.position);
+    projectile.position = launchShot(projectile.sprite, texture, 1.3f, from, angle);
     projectile.bounds = projectile.sprite.getGlobalBounds();
     projectile.angle = angle;
     projectile.speed = speed;

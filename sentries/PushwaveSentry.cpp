@@ -3,6 +3,7 @@
 
 #include "app/GameContext.hpp"
 #include "run/Geometry.hpp"
+#include "sentries/Placement.hpp"
 
 #include <cmath>
 
@@ -11,10 +12,7 @@ void createPushwaveSentry(sf::Vector2f position) {
     sentry.position = position;
     sentry.sprite.setTexture(game::pushwaveSentryTexture);
     updatePushwaveSentry(sentry);
-    const sf::Vector2u size = game::pushwaveSentryTexture.getSize();
-    sentry.sprite.setOrigin(size.x / 2.0f - 10, size.y / 2.0f);
-    sentry.sprite.setPosition(position);
-    sentry.sprite.setScale(0.8f, 0.8f);
+    seatTurret(sentry.sprite, game::pushwaveSentryTexture, position);
     game::pushwaveSentries.push_back(sentry);
 }
 
