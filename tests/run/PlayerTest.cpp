@@ -1,15 +1,33 @@
-// The player through the real frame loop: walls, speed, hits, healing and death.
+// The player through the real frame loop: keys, focus and pushes, walls, what each
+// kind of shot costs, healing, death and the clocks.
 #include "app/GameContext.hpp"
 #include "run/RunLoop.hpp"
 #include "support/RunScenario.hpp"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <functional>
+#include <stdexcept>
 
 namespace {
 
 using Key = sf::Keyboard::Key;
+
+// A shot's bounds lying wholly inside the player.
+sf::FloatRect onPlayer() {
+    return sf::FloatRect(game::playerPosition.x - 4, game::playerPosition.y - 4, 8, 8);
+}
+void bulletOnPlayer(int damage) {
+    Bullet bullet;
+    bullet.sprite.setTexture(game::bulletTexture);
+    bullet.position = game::playerPosition;
+    bullet.bounds = onPlayer();
+    bullet.damage = damage;
+    bullet.maxDistance = 1e9f;
+    game::bullets.push_back(bullet);
+}
 
 class PlayerRun : public RunScenario {
 protected:
@@ -19,16 +37,9 @@ protected:
         game::director.eventTimer = -1e9f; // an empty arena
     }
 
-    // A bullet of the given damage lying wholly inside the player, not moving.
-    void bulletOnPlayer(int damage) {
-        Bullet bullet;
-        bullet.sprite.setTexture(game::bulletTexture);
-        bullet.position = game::playerPosition;
-        bullet.sprite.setPosition(game::playerPosition);
-        bullet.bounds = sf::FloatRect(game::playerPosition.x - 4, game::playerPosition.y - 4, 8, 8);
-        bullet.damage = damage;
-        bullet.maxDistance = 1e9f;
-        game::bullets.push_back(bullet);
+    static int hitSoundsPlaying() {
+        return int(std::count_if(game::soundPool.sounds.begin(), game::soundPool.sounds.end(),
+                                 [](const auto& s) { return s->getBuffer() == &game::playerHitBuffer; }));
     }
 };
 
@@ -45,30 +56,105 @@ TEST_F(PlayerRun, TheWallsKeepThePlayerInsideTheArena) {
     EXPECT_GT(game::playerBounds.top + game::playerBounds.height, 900.0f - 1050.0f / 60.0f);
 }
 
-TEST_F(PlayerRun, DiagonalsAreTheSquareRootOfTwoFaster) {
-    holdKeys({Key::D});
-    frames(5); // past the 0.07 s of acceleration
-    sf::Vector2f start = game::playerPosition;
-    frames(10);
-    const float straight = std::hypot(game::playerPosition.x - start.x, game::playerPosition.y - start.y);
-    EXPECT_NEAR(straight, 1050.0f * 10 / 60, 0.5f);
+// One frame's keyboard step after five frames of the warm-up keys: full speed is
+// 1050 units a second, reached from standstill in 0.07 s.
+TEST_F(PlayerRun, OneFrameOfKeysFocusAndPushes) {
+    constexpr float full = 1050.0f / 60.0f, fromRest = 1050.0f / 0.07f / 60.0f / 60.0f;
+    const struct {
+        const char* name;
+        std::vector<Key> warmUp, keys;
+        bool focus, pushed;
+        float dx, dy, speedAfter;
+        int framesEnded; // more than one: the pause menu opened
+    } rows[] = {
+        {"D from standstill", {}, {Key::D}, true, false, fromRest, 0, 250, 1},
+        {"D at full speed", {Key::D}, {Key::D}, true, false, full, 0, 1050, 1},
+        {"arrows at full speed", {Key::Left}, {Key::Left, Key::Up}, true, false, -full, -full, 1050, 1},
+        {"A and S: diagonals are not slowed", {Key::A, Key::S}, {Key::A, Key::S}, true, false, -full, full, 1050, 1},
+        {"opposite keys cancel but keep the speed", {Key::D}, {Key::W, Key::S}, true, false, 0, 0, 1050, 1},
+        {"letting go stops at once", {Key::D}, {}, true, false, 0, 0, 0, 1},
+        {"a push stops the next keyboard step", {Key::D}, {Key::D}, true, true, 0, 0, 0, 1},
+        {"no focus: no step", {Key::D}, {Key::D}, false, false, 0, 0, 1050, 1},
+        {"no focus: Escape does not pause", {}, {Key::Escape, Key::D}, false, false, 0, 0, 0, 1},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        startTestRun(1);
+        game::director.eventTimer = -1e9f;
+        holdKeys(row.warmUp);
+        frames(5);
+        holdKeys(row.keys);
+        input.script.focus = row.focus;
+        game::playerPushed = row.pushed;
+        const sf::Vector2f before = game::playerPosition;
+        const float travelled = game::saveData.distanceTravelled;
+        const int ended = input.script.framesEnded;
+        input.script.onFrameEnd = [&] { // a pause menu that opened would never close
+            if (input.script.framesEnded - ended > 3)
+                throw std::runtime_error("the pause menu opened");
+        };
+        frame();
+        input.script.onFrameEnd = nullptr;
+        input.script.focus = true;
+        EXPECT_NEAR(game::playerPosition.x - before.x, row.dx, 1e-3f);
+        EXPECT_NEAR(game::playerPosition.y - before.y, row.dy, 1e-3f);
+        EXPECT_NEAR(game::player.currentSpeed, row.speedAfter, 1e-3f);
+        EXPECT_EQ(input.script.framesEnded - ended, row.framesEnded);
+        EXPECT_NEAR(game::saveData.distanceTravelled - travelled, std::hypot(row.dx, row.dy), 1e-2f);
+    }
+}
 
-    holdKeys({});
-    frame(); // releasing stops at once and loses the speed
-    EXPECT_EQ(game::player.currentSpeed, 0.0f);
-    holdKeys({Key::A, Key::S});
-    frames(5);
-    start = game::playerPosition;
-    frames(10);
-    const float diagonal = std::hypot(game::playerPosition.x - start.x, game::playerPosition.y - start.y);
-    EXPECT_NEAR(diagonal / straight, std::sqrt(2.0f), 1e-3f);
-
-    // Opposite keys cancel but still count as moving, and keep the speed.
-    holdKeys({Key::W, Key::S});
-    start = game::playerPosition;
-    frames(5);
-    EXPECT_EQ(game::playerPosition, start);
-    EXPECT_EQ(game::player.currentSpeed, 1050.0f);
+// Shots hurt once and count; a wave's touch only costs its damage; the boss's
+// entrance blast costs nothing at all.
+TEST_F(PlayerRun, WhatEachTouchCosts) {
+    const struct {
+        const char* name;
+        std::function<void()> place;
+        int healthLost, hits; // a hit plays the hit sound and postpones healing
+    } rows[] = {
+        {"a bullet", [] { bulletOnPlayer(7); }, 7, 1},
+        {"two bullets in one frame", [] { bulletOnPlayer(7), bulletOnPlayer(7); }, 14, 2},
+        {"a pushwave segment",
+         [] {
+             Pushwave segment;
+             segment.bounds = onPlayer();
+             segment.damage = 9;
+             segment.maxDistance = segment.maxPushDistance = 1e9f;
+             game::pushwaves.push_back(segment);
+         },
+         9, 0},
+        {"a bomb's blast",
+         [] {
+             dropBombAt(game::playerPosition, 0, 11);
+             game::bombs.back().exploded = true;
+             game::bombs.back().bounds = sf::FloatRect(game::playerPosition - sf::Vector2f(225, 225), {450, 450});
+         },
+         11, 1},
+        {"the boss's entrance blast",
+         [] {
+             dropBombAt(game::playerPosition, 0, 0);
+             game::bombs.back().exploded = true;
+             game::bombs.back().bounds = sf::FloatRect(game::playerPosition - sf::Vector2f(225, 225), {450, 450});
+         },
+         0, 0},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        startTestRun(1);
+        game::director.eventTimer = -1e9f;
+        frame();
+        game::player.timeSinceHit = 5;
+        game::soundPool.sounds.clear();
+        const int hits = game::saveData.timesHitByProjectile;
+        row.place();
+        frame();
+        EXPECT_EQ(game::player.health, 1000 - row.healthLost);
+        EXPECT_EQ(game::saveData.timesHitByProjectile - hits, row.hits);
+        EXPECT_EQ(hitSoundsPlaying(), row.hits);
+        EXPECT_FLOAT_EQ(game::player.timeSinceHit, row.hits ? 0.0f : 5 + oneFrame);
+        frame(); // each hurts once
+        EXPECT_EQ(game::player.health, 1000 - row.healthLost);
+    }
 }
 
 TEST_F(PlayerRun, HealingStartsAfterEightQuietSecondsAndStopsAtTheTop) {
@@ -87,32 +173,40 @@ TEST_F(PlayerRun, HealingStartsAfterEightQuietSecondsAndStopsAtTheTop) {
 
 TEST_F(PlayerRun, DeathEndsTheRunOnlyOnceThatFrameIsFinished) {
     bulletOnPlayer(600);
-    bulletOnPlayer(600); // both hit in the same frame, and both count
+    bulletOnPlayer(600);
     Bullet flying;
     flying.sprite.setTexture(game::bulletTexture);
     flying.position = sf::Vector2f(200, 200);
     flying.speed = 600;
     flying.maxDistance = 1e9f;
     game::bullets.push_back(flying);
-    const int hitsBefore = game::saveData.timesHitByProjectile;
 
     runLoop(); // returns after the frame in which health fell below 1
     EXPECT_FALSE(game::runActive);
     EXPECT_EQ(game::player.health, -200);
-    EXPECT_EQ(game::saveData.timesHitByProjectile, hitsBefore + 2);
     ASSERT_EQ(game::bullets.size(), 1u);
     EXPECT_NEAR(game::bullets[0].position.x, 210.0f, 0.01f); // the frame's updates still ran
     EXPECT_EQ(game::hud.healthBar.getTextureRect().width, 0);
 }
 
-TEST_F(PlayerRun, ASlowFrameStepsTheGameOneSixtiethButCountsInFull) {
-    const float dodged = game::saveData.timeSpentDodging;
-    const float runTime = game::player.runTime;
-    input.script.frameStep = sf::milliseconds(500);
-    frame(); // measures the first step; its own end lasts 0.5 s
-    frame(); // measures the 0.5 s
-    EXPECT_NEAR(game::player.runTime - runTime, 2.0f / 60.0f, 1e-5f);
-    EXPECT_NEAR(game::saveData.timeSpentDodging - dodged, 0.5f + 1.0f / 60.0f, 1e-4f);
+// The run steps at most 1/60 s; the statistics count real time, the boss fight's apart.
+TEST_F(PlayerRun, ASlowFrameStepsOneSixtiethButCountsInFullOnItsDifficulty) {
+    for (int difficulty : {1, 2, 3, 4}) {
+        SCOPED_TRACE(difficulty);
+        startTestRun(difficulty);
+        game::director.eventTimer = -1e9f;
+        game::dieSentries.clear();
+        const float dodged = game::saveData.timeSpentDodging, fought = game::saveData.timeSpentDodgingDieSentry;
+        const float runTime = game::player.runTime;
+        input.script.frameStep = sf::milliseconds(500);
+        frame(); // measures the first step; its own end lasts 0.5 s
+        frame(); // measures the 0.5 s
+        input.script.frameStep = sf::microseconds(16667);
+        const float counted = 0.5f + 1.0f / 60.0f;
+        EXPECT_NEAR(game::player.runTime - runTime, 2.0f / 60.0f, 1e-5f);
+        EXPECT_NEAR(game::saveData.timeSpentDodging - dodged, difficulty == 4 ? 0 : counted, 1e-4f);
+        EXPECT_NEAR(game::saveData.timeSpentDodgingDieSentry - fought, difficulty == 4 ? counted : 0, 1e-4f);
+    }
 }
 
 TEST_F(PlayerRun, TheFrameThatPausedKeepsItsOwnStep) {
@@ -137,7 +231,7 @@ TEST_F(PlayerRun, TheFrameThatPausedKeepsItsOwnStep) {
     EXPECT_NEAR(game::player.runTime - before, oneFrame, 1e-5f);
 }
 
-TEST_F(PlayerRun, TheHealthBarAndClockFollowThePlayer) {
+TEST_F(PlayerRun, TheHealthBarClockAndRainbowFollowThePlayer) {
     game::player.health = 500;
     game::player.runTime = 59.99f - oneFrame; // 59.99 s after this frame
     frame();
@@ -146,17 +240,14 @@ TEST_F(PlayerRun, TheHealthBarAndClockFollowThePlayer) {
     game::player.health = 1;
     frame();
     EXPECT_EQ(game::hud.healthBar.getTextureRect().width, 0); // 0.76 truncates to 0
-}
 
-TEST_F(PlayerRun, TheRainbowSkinCyclesWithTheRunClock) {
     game::saveData.rgbSkinEnabled = true;
-    game::player.runTime = 0;
     game::frameTime = 0;
-    game::player.update();
-    EXPECT_EQ(game::player.sprite.getColor(), sf::Color(127, 243, 31, 255));
-    game::player.runTime = 2 * 3.14159265f;
-    game::player.update();
-    EXPECT_EQ(game::player.sprite.getColor(), sf::Color(127, 243, 31, 255));
+    for (float t : {0.0f, 2 * 3.14159265f}) {
+        game::player.runTime = t;
+        game::player.update();
+        EXPECT_EQ(game::player.sprite.getColor(), sf::Color(127, 243, 31, 255));
+    }
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 // The run as a whole: dead shots leave their vectors, and a long HELL run stays sound.
 #include "app/GameContext.hpp"
+#include "run/RunSetup.hpp"
 #include "run/SoundPool.hpp"
 #include "support/RunScenario.hpp"
 
@@ -58,6 +59,26 @@ TEST_F(Run, TwentyMinutesOfHellStayBoundedAndConsistent) {
     EXPECT_NEAR(game::saveData.timeSpentDodging - dodgedBefore, played, 0.5f);
     EXPECT_GT(game::saveData.distanceTravelled - travelledBefore, 1000.0f);
     EXPECT_GT(game::saveData.timesHitByProjectile, 0);
+}
+
+TEST_F(Run, TheResetEmptiesEveryVectorOfTheRun) {
+    startTestRun(4);
+    game::bullets.emplace_back(), game::homingProjectiles.emplace_back(), game::bombs.emplace_back();
+    game::pushwaves.emplace_back(), game::bossBullets.emplace_back();
+    game::lasers.emplace_back(game::laserTexture, 0.0f, 0.0f, 0.0f, 0.0f, 1.0f, 1, "alarm");
+    game::laserSentries.emplace_back(), game::bulletSentries.emplace_back(), game::bombSentries.emplace_back();
+    game::homingSentries.emplace_back(), game::pushwaveSentries.emplace_back();
+    game::bossBeaten = true;
+    resetRun();
+    const std::size_t sizes[] = {game::bullets.size(), game::homingProjectiles.size(), game::bombs.size(),
+                                 game::pushwaves.size(), game::bossBullets.size(), game::lasers.size(),
+                                 game::laserSentries.size(), game::bulletSentries.size(), game::bombSentries.size(),
+                                 game::homingSentries.size(), game::pushwaveSentries.size(), game::dieSentries.size()};
+    for (std::size_t i = 0; i < std::size(sizes); i++)
+        EXPECT_EQ(sizes[i], 0u) << "vector " << i;
+    EXPECT_FALSE(game::bossBeaten);
+    EXPECT_EQ(game::musicSound.getStatus(), sf::Sound::Stopped);
+    EXPECT_EQ(game::arenaFrame.getOutlineColor(), sf::Color::White);
 }
 
 TEST(SoundPoolLimit, NinetyTwoPlayingSoundsLeaveNoRoomForAnother) {

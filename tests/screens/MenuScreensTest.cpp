@@ -7,6 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <fstream>
+
 namespace {
 
 class Menus : public ::testing::Test {
@@ -41,16 +44,35 @@ TEST_F(Menus, QuitGameWaitsStrictlyForATenthOfASecond) {
     EXPECT_EQ(game::saveData.buttonsClicked, clicksBefore + 1); // one sound, one count
 }
 
-TEST_F(Menus, EscapeQuitsAfterFourTenthsAndSaves) {
+TEST_F(Menus, SavesAsItOpensAndAgainWhenEscapeQuitsAfterFourTenths) {
+    std::remove("Data/save.zn");
+    game::saveData.timesDied = 4321;
     driver.script.frameStep = sf::milliseconds(100);
     driver.hold(sf::Keyboard::Escape);
-    game::saveData.timesDied = 4321;
+    driver.step = [](int frame) {
+        if (frame == 1) {
+            ASSERT_TRUE(std::ifstream("Data/save.zn").good()) << "no save as the menu opened";
+            EXPECT_EQ(SaveData().timesDied, 4321);
+            game::saveData.timesDied = 4322;
+        }
+    };
     mainMenu();
     EXPECT_FALSE(game::appRunning);
     EXPECT_EQ(driver.script.framesEnded, 5); // 0, 0.1, 0.2, 0.3, 0.4 wait; 0.5 quits
-    SaveData reread;
-    EXPECT_EQ(reread.timesDied, 4321);
+    EXPECT_EQ(SaveData().timesDied, 4322);
     game::saveData.timesDied = 0;
+}
+
+// The Escape that leaves a sub-screen, still held, finds the menu's timer restarted.
+TEST_F(Menus, TheTimerRestartsWhenASubScreenReturns) {
+    driver.script.frameStep = sf::milliseconds(100);
+    const Frame escape{1800, 1000, false, true};
+    const std::vector<Frame> frames = {
+        press(960, 840), press(960, 840), press(960, 840),                          // "Settings" at 0.2 s
+        escape, escape, escape, escape, // leaves the settings, then held through 0.1 .. 0.4
+        idle, press(960, 990), press(960, 990)}; // "Quit Game"
+    EXPECT_EQ(driver.runScreen(mainMenu, frames), 9);
+    EXPECT_FALSE(game::appRunning);
 }
 
 TEST_F(Menus, WithoutTheFocusNoPressOrKeyIsActedOn) {

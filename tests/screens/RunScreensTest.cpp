@@ -3,6 +3,8 @@
 #include "app/GameContext.hpp"
 #include "screens/DeathScreen.hpp"
 #include "screens/PauseMenu.hpp"
+#include "app/ScreenFlow.hpp"
+#include "support/RunScenario.hpp"
 #include "support/ScreenDriver.hpp"
 
 #include <gtest/gtest.h>
@@ -31,8 +33,7 @@ protected:
     bool lineSeen = false;
 
     void SetUp() override {
-        static bool fontLoaded = game::arialFont.loadFromFile(VIZOVID_SOURCE_DIR "/Assets/Fonts/ARIAL.ttf");
-        ASSERT_TRUE(fontLoaded);
+        loadGameAssets();
         game::buttonSound.setBuffer(longSound);
         game::musicSound.setBuffer(longSound);
         SaveData& save = game::saveData;
@@ -154,6 +155,45 @@ TEST_F(RunScreens, WithoutTheFocusThePauseMenuActsOnNothing) {
     pauseMenu();
     EXPECT_TRUE(game::runActive);
     EXPECT_GE(driver.script.framesEnded, 30);
+}
+
+// The outer loop: "Restart" goes straight into the next run, "Quit To Main Menu" into
+// the menu, and neither shows the death screen. A screen out of place would break
+// the script's timing and keep the loop from ending.
+TEST_F(RunScreens, ThePauseMenuLeadsStraightToTheNextRunOrToTheMenu) {
+    useTestTextures();
+    const int deaths = game::saveData.timesDied;
+    game::showMainMenu = false;
+    game::appRunning = true;
+    driver.maxFrames = 60;
+    driver.step = [this](int frame) {
+        switch (frame) {
+        case 2: // run 1
+        case 6: // run 2
+            driver.hold(sf::Keyboard::Escape);
+            break;
+        case 3: // the pause menu's first frame
+            driver.releaseKeys(), driver.press(960, 590); // "Restart"
+            break;
+        case 7:
+            driver.releaseKeys(), driver.press(960, 890); // "Quit To Main Menu"
+            break;
+        case 4:
+        case 8:
+            driver.release();
+            break;
+        case 12:
+            driver.press(960, 990); // the main menu's "Quit Game"
+            break;
+        }
+        if (frame == 5) { // run 1 had three frames; this one is new
+            EXPECT_FLOAT_EQ(game::player.runTime, 2 * oneFrame);
+        }
+    };
+    runScreens();
+    EXPECT_FALSE(game::appRunning);
+    EXPECT_EQ(game::saveData.timesDied, deaths);
+    EXPECT_EQ(driver.script.framesEnded, 14);
 }
 
 } // namespace

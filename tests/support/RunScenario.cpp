@@ -17,10 +17,6 @@ void plain(sf::Texture& texture, unsigned width, unsigned height) {
 } // namespace
 
 void useTestTextures() {
-    static bool done = false;
-    if (done)
-        return;
-    done = true;
     plain(game::playerTexture, testPlayerSize, testPlayerSize);
     plain(game::bulletTexture, testBulletSize, testBulletSize);
     plain(game::homingTexture, testBulletSize, testBulletSize);
@@ -35,14 +31,11 @@ void useTestTextures() {
     plain(game::laserTexture, 64, 64);
     plain(game::laserAlarmTexture, 64, 15);
     plain(game::laserSentryTexture, testSentrySize, testSentrySize);
-    if (game::arenaWalls.empty()) {
-        const float w = game::arenaWidth, h = game::arenaHeight;
-        game::arenaWalls = {{0, -50, w, 60}, {0, h, w, 60}, {-50, 0, 60, h}, {w, 0, 60, h}};
-    }
 }
 
 void RunScenario::SetUp() {
     openTestScreen();
+    loadGameAssets(); // the arena's own walls among them
     useTestTextures();
     input.script.frameStep = sf::microseconds(16667); // capped to 1/60 s by the run
 }

@@ -17,7 +17,7 @@ constexpr unsigned testSentrySize = 96;
 // One run frame at sixty frames a second.
 constexpr float oneFrame = 1.0f / 60.0f;
 
-// Swaps the game's textures for plain ones of fixed sizes (once per process).
+// Swaps the game's textures for plain ones of fixed sizes.
 void useTestTextures();
 
 class RunScenario : public ::testing::Test {

@@ -2,6 +2,7 @@
 
 #include "support/ScreenDriver.hpp"
 
+#include "app/Assets.hpp"
 #include "app/Display.hpp"
 #include "app/GameContext.hpp"
 
@@ -15,6 +16,13 @@ void openTestScreen() {
     applyDisplaySettings(true);
     setUpViews();
     game::window.setView(game::hudView);
+}
+
+void loadGameAssets() {
+    static bool loaded = false;
+    if (!loaded)
+        loadAssets();
+    loaded = true;
 }
 
 sf::SoundBuffer silence(float seconds) {

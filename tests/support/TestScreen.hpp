@@ -8,6 +8,10 @@
 
 void openTestScreen();
 
+// Loads the game's own catalogue, once per process, from the paths the game reads: the
+// tests run in a folder whose Assets/ is the repository's.
+void loadGameAssets();
+
 // A buffer of silence that keeps a sound Playing for the given seconds.
 sf::SoundBuffer silence(float seconds);
 
