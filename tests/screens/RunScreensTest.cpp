@@ -69,59 +69,42 @@ protected:
     }
 };
 
-TEST_F(RunScreens, AGoodHardRunUnlocksTheBossFightAndSaysSoOnce) {
-    const int deaths = game::saveData.timesDied;
-    die(2, 150.5f);
-    EXPECT_EQ(game::saveData.bestTimeHard, 150.5f);
-    EXPECT_TRUE(game::saveData.bossFightUnlocked);
-    EXPECT_TRUE(lineSeen);
-    EXPECT_TRUE(game::showMainMenu);
-
-    die(2, 160.0f, restartY);
-    EXPECT_EQ(game::saveData.bestTimeHard, 160.0f);
-    EXPECT_FALSE(lineSeen);
-    EXPECT_FALSE(game::showMainMenu);
-
-    // A worse run leaves the best time; an equal one too.
-    die(2, 160.0f);
-    EXPECT_EQ(game::saveData.bestTimeHard, 160.0f);
-    EXPECT_EQ(game::saveData.timesDied, deaths + 3);
-}
-
-TEST_F(RunScreens, SeventyFiveSecondsOnHellUnlockButJustUnderDoNot) {
-    die(3, 74.99f);
-    EXPECT_FALSE(game::saveData.bossFightUnlocked);
-    EXPECT_FALSE(lineSeen);
-    die(3, 75.0f);
-    EXPECT_TRUE(game::saveData.bossFightUnlocked);
-    EXPECT_TRUE(lineSeen);
-    EXPECT_EQ(game::saveData.bestTimeHell, 75.0f);
-}
-
-TEST_F(RunScreens, ADeathInTheBossFightCountsButSetsNoBestTime) {
-    const int deaths = game::saveData.timesDied;
-    game::musicSound.play();
-    die(4, 300.0f);
-    EXPECT_EQ(game::saveData.timesDied, deaths + 1);
-    EXPECT_EQ(game::saveData.bestTimeAverage + game::saveData.bestTimeHard + game::saveData.bestTimeHell, 0.0f);
-    EXPECT_EQ(game::musicSound.getStatus(), sf::Sound::Stopped);
-}
-
-TEST_F(RunScreens, RestartAndQuitEndTheRunWithoutADeath) {
-    const int deaths = game::saveData.timesDied;
-    driver.press(960, 590);
-    pauseMenu();
-    EXPECT_FALSE(game::runActive);
-    EXPECT_FALSE(game::showDeathScreen);
-    EXPECT_FALSE(game::showMainMenu);
-
-    game::runActive = game::showDeathScreen = true;
-    driver.press(960, 890);
-    pauseMenu();
-    EXPECT_FALSE(game::runActive);
-    EXPECT_FALSE(game::showDeathScreen);
-    EXPECT_TRUE(game::showMainMenu);
-    EXPECT_EQ(game::saveData.timesDied, deaths);
+// Deaths in a row; a fresh row starts with no best times and the fight locked.
+TEST_F(RunScreens, TheDeathScreenKeepsBestTimesAndUnlocksTheFightOnce) {
+    const struct {
+        bool fresh;
+        int difficulty;
+        float runTime;
+        bool restart;
+        float best[3]; // Average, Hard, HELL afterwards
+        bool unlocked, lineShown;
+    } deaths[] = {
+        {true, 2, 150.5f, false, {0, 150.5f, 0}, true, true},
+        {false, 2, 160, true, {0, 160, 0}, true, false},
+        {false, 2, 100, false, {0, 160, 0}, true, false},
+        {true, 2, 149.99f, false, {0, 149.99f, 0}, false, false},
+        {true, 3, 74.99f, false, {0, 0, 74.99f}, false, false},
+        {false, 3, 75, false, {0, 0, 75}, true, true},
+        {true, 1, 500, false, {500, 0, 0}, false, false},
+        {true, 4, 300, false, {0, 0, 0}, false, false},
+    };
+    SaveData& save = game::saveData;
+    for (const auto& death : deaths) {
+        SCOPED_TRACE(death.difficulty * 1000 + death.runTime);
+        if (death.fresh)
+            save.bestTimeAverage = save.bestTimeHard = save.bestTimeHell = 0, save.bossFightUnlocked = false;
+        const int died = save.timesDied;
+        game::musicSound.play();
+        die(death.difficulty, death.runTime, death.restart ? restartY : 740);
+        EXPECT_EQ(save.timesDied, died + 1);
+        EXPECT_EQ(save.bestTimeAverage, death.best[0]);
+        EXPECT_EQ(save.bestTimeHard, death.best[1]);
+        EXPECT_EQ(save.bestTimeHell, death.best[2]);
+        EXPECT_EQ(save.bossFightUnlocked, death.unlocked);
+        EXPECT_EQ(lineSeen, death.lineShown);
+        EXPECT_EQ(game::showMainMenu, !death.restart);
+        EXPECT_EQ(game::musicSound.getStatus(), sf::Sound::Stopped);
+    }
 }
 
 TEST_F(RunScreens, ContinueResumesTheMusicOnlyInTheBossFight) {
