@@ -62,6 +62,12 @@ bool saveAsNobody(SaveData& save) {
     return WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
+// The settings as the game context starts with them.
+const struct Settings {
+    bool antialiasing = game::antialiasing, vsync = game::vsync, showFps = game::showFps, fullscreen = game::fullscreen;
+    std::int32_t maxFps = game::maxFps, audioVolume = game::audioVolume, musicVolume = game::musicVolume;
+} defaults;
+
 // Each test runs in an empty folder of its own with the settings at their defaults.
 class SaveFile : public ::testing::Test {
 protected:
@@ -81,8 +87,9 @@ protected:
         fs::remove_all(folder);
     }
     static void resetSettings() {
-        game::antialiasing = false, game::maxFps = 240, game::vsync = true, game::showFps = false;
-        game::fullscreen = false, game::audioVolume = 50, game::musicVolume = 50;
+        game::antialiasing = defaults.antialiasing, game::maxFps = defaults.maxFps, game::vsync = defaults.vsync;
+        game::showFps = defaults.showFps, game::fullscreen = defaults.fullscreen;
+        game::audioVolume = defaults.audioVolume, game::musicVolume = defaults.musicVolume;
     }
 };
 

@@ -46,7 +46,7 @@ TEST(MessageFeed, EveryNewHudStartsEmpty) {
 
 TEST(FormatTime, MinutesAndSecondsThenHoursPastSixtyMinutes) {
     const std::pair<int, const char*> examples[] = {
-        {0, "00:00"},   {75, "01:15"},   {599, "09:59"},    {3599, "59:59"},
+        {0, "00:00"},   {10, "00:10"},  {75, "01:15"},   {599, "09:59"},    {3599, "59:59"},
         {3600, "60:00"}, {3659, "60:59"}, {3660, "1:01:00"}, {36000, "10:00:00"},
     };
     for (const auto& [seconds, text] : examples)

@@ -114,6 +114,13 @@ TEST_F(PlayerRun, WhatEachTouchCosts) {
     } rows[] = {
         {"a bullet", [] { bulletOnPlayer(7); }, 7, 1},
         {"two bullets in one frame", [] { bulletOnPlayer(7), bulletOnPlayer(7); }, 14, 2},
+        {"a homing shot",
+         [] {
+             game::homingProjectiles.emplace_back();
+             game::homingProjectiles.back().bounds = onPlayer();
+             game::homingProjectiles.back().damage = 5;
+         },
+         5, 1},
         {"a pushwave segment",
          [] {
              Pushwave segment;

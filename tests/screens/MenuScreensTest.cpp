@@ -131,12 +131,19 @@ TEST_F(Menus, APressThatClosesTheNoticeAndIsStillHeldChoosesWhatLiesUnderIt) {
     EXPECT_EQ(driver.script.framesEnded, 22); // closed on frame 22, "Hard" on frame 23
 }
 
-TEST_F(Menus, AnUnlockedDieChoosesTheBossFight) {
+// Each choice, held from the selection's first frame, acts at 0.2 s; "DIE" needs no focus.
+TEST_F(Menus, EachDifficultyButtonChoosesItsRun) {
     game::saveData.bossFightUnlocked = true;
-    driver.script.focus = false; // "DIE" needs no focus
-    driver.press(1710, 590);
-    difficultyScreen();
-    EXPECT_EQ(game::difficulty, 4);
+    driver.script.frameStep = sf::milliseconds(100);
+    const struct {
+        float x;
+        int difficulty;
+    } choices[] = {{210, 1}, {710, 2}, {1210, 3}, {1710, 4}};
+    for (const auto& choice : choices) {
+        const Frame held{choice.x, 590, true, false, choice.difficulty != 4};
+        EXPECT_EQ(driver.runScreen(difficultyScreen, std::vector<Frame>(3, held)), 3);
+        EXPECT_EQ(game::difficulty, choice.difficulty);
+    }
 }
 
 } // namespace
