@@ -100,18 +100,19 @@ TEST_F(SettingsScreen, ApplyActsAfterASecondAndTheRestartedScreenWaitsItsOwn) {
 
 // Without the focus the widgets still follow the mouse, but neither "<" nor Escape
 // leaves. Both volumes start at 50: in the boss fight the music knob stands mid-track
-// at (1440, 840) and the audio knob, on its 300-unit track from 505 to 805, at
-// (655, 840). Elsewhere the same press lands on the 800-unit audio track beside its
-// knob at (960, 840) and moves nothing. The Max FPS knob (240) stands at x = 1085.7.
+// at (1440, 840) on its 300-unit track from 1290 (so x = 1350 gives 20), and the
+// audio knob at (655, 840) on its track from 505 (x = 700 gives 65). Elsewhere the
+// music press lands beside the 800-unit audio track's knob at (960, 840) and moves
+// nothing. The Max FPS knob (240) stands at x = 1085.7.
 TEST_F(SettingsScreen, WithoutFocusTheSlidersStillEditAndTheBossFightHasAMusicSlider) {
     const struct { std::int32_t difficulty; float audioKnobX, audioToX; std::int32_t music, audio; } rows[] = {
-        {4, 655, 0, 100, 0}, {1, 960, 1200, 50, 80}};
+        {4, 655, 700, 20, 65}, {1, 960, 1200, 50, 80}};
     for (const auto& row : rows) {
         SCOPED_TRACE(row.difficulty);
         game::difficulty = row.difficulty;
         game::audioVolume = game::musicVolume = 50;
         game::maxFps = 240;
-        std::vector<Frame> frames = {back, press(1085, 240), press(1500, 240), idle, press(1440, 840), press(1700, 840),
+        std::vector<Frame> frames = {back, press(1085, 240), press(1500, 240), idle, press(1440, 840), press(1350, 840),
                                      idle, press(row.audioKnobX, 840), press(row.audioToX, 840), idle};
         for (Frame& frame : frames)
             frame.escape = true, frame.focus = false;
