@@ -9,17 +9,15 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <cstdint>
-#include <functional>
 #include <vector>
 
 namespace {
 
 // Centres of the screen's widgets.
-const sf::Vector2f back(120, 120);
-const sf::Vector2f apply(960, 995);
-const sf::Vector2f vsyncBox(1440, 440);
-const sf::Vector2f antialiasingBox(600, 640);
+const Frame back = press(120, 120), apply = press(960, 995);
 
 class SettingsScreen : public ::testing::Test {
 protected:
@@ -30,8 +28,7 @@ protected:
     bool showFps = game::showFps, vsync = game::vsync, fullscreen = game::fullscreen,
          antialiasing = game::antialiasing;
     std::int32_t maxFps = game::maxFps, audioVolume = game::audioVolume, musicVolume = game::musicVolume;
-    std::int32_t difficulty = game::difficulty;
-    std::int32_t clicks = game::saveData.buttonsClicked;
+    std::int32_t difficulty = game::difficulty, clicks = game::saveData.buttonsClicked;
 
     void SetUp() override {
         game::window.setView(game::hudView);
@@ -40,9 +37,6 @@ protected:
         // A volume the settings do not hold: only "Apply" brings it to audioVolume.
         game::buttonSound.setVolume(100);
         game::audioVolume = 30;
-        game::maxFps = 240;
-        game::musicVolume = 50;
-        game::difficulty = 1;
         driver.script.frameStep = sf::milliseconds(250);
     }
 
@@ -51,124 +45,84 @@ protected:
         game::showFps = showFps, game::vsync = vsync, game::fullscreen = fullscreen;
         game::antialiasing = antialiasing, game::maxFps = maxFps;
         game::audioVolume = audioVolume, game::musicVolume = musicVolume;
-        game::difficulty = difficulty;
-        game::saveData.buttonsClicked = clicks;
+        game::difficulty = difficulty, game::saveData.buttonsClicked = clicks;
         applyDisplaySettings(false);
         game::window.setView(game::hudView);
     }
 };
 
-TEST_F(SettingsScreen, VsyncAloneAppliesToTheOpenWindow) {
-    const sf::WindowHandle before = game::window.getSystemHandle();
-    const bool vsyncBefore = game::vsync;
-    // The toggle's first flip comes half a second after the screen opened (frame 3);
-    // "Apply" at 1.25 s; the restarted screen is left with one "<".
-    const int frames = driver.runScreen(settingsScreen, {press(vsyncBox.x, vsyncBox.y), press(vsyncBox.x, vsyncBox.y),
-                                  press(vsyncBox.x, vsyncBox.y), idle, idle, press(apply.x, apply.y), idle,
-                                  press(back.x, back.y)});
-    EXPECT_EQ(frames, 8);
-    EXPECT_EQ(game::vsync, !vsyncBefore);
-    EXPECT_FLOAT_EQ(game::buttonSound.getVolume(), 30); // "Apply" acted
-    EXPECT_EQ(game::window.getSystemHandle(), before);
+TEST_F(SettingsScreen, OnlyFullscreenOrAntialiasingReCreateTheWindowOnApply) {
+    // A toggle held from the start flips at 0.5 s (frame 3) and again at 1.0 s
+    // (frame 5); "Apply" acts at 1.25 s and the restarted screen is left with one "<".
+    const struct { const char* name; Frame box; bool* setting; int heldFrames; bool reCreated; } rows[] = {
+        {"V-SYNC once", press(1440, 440), &game::vsync, 3, false},
+        {"Antialiasing twice", press(600, 640), &game::antialiasing, 5, true},
+        {"Fullscreen twice", press(1440, 640), &game::fullscreen, 5, true}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        game::buttonSound.setVolume(100);
+        const sf::WindowHandle handle = game::window.getSystemHandle();
+        const bool before = *row.setting;
+        std::vector<Frame> frames(5, idle);
+        std::fill_n(frames.begin(), row.heldFrames, row.box);
+        frames.insert(frames.end(), {apply, idle, back});
+        EXPECT_EQ(driver.runScreen(settingsScreen, frames), 8);
+        EXPECT_EQ(*row.setting, row.heldFrames == 3 ? !before : before);
+        EXPECT_FLOAT_EQ(game::buttonSound.getVolume(), 30); // "Apply" acted
+        EXPECT_EQ(game::window.getSystemHandle() != handle, row.reCreated);
+        EXPECT_EQ(game::window.getSize(), sf::Vector2u(1920, 1080));
+        EXPECT_EQ(game::contextSettings.antialiasingLevel, game::antialiasing ? 8u : 0u);
+    }
 }
 
-TEST_F(SettingsScreen, AntialiasingFlippedTwiceStillReCreatesTheWindow) {
-    const sf::WindowHandle before = game::window.getSystemHandle();
-    const bool antialiasingBefore = game::antialiasing;
-    std::vector<bool> seen;
-    // Held from the start it flips at 0.5 s and 1.0 s, back to where it was.
-    const int frames = driver.runScreen(settingsScreen, 
-        {press(antialiasingBox.x, antialiasingBox.y), press(antialiasingBox.x, antialiasingBox.y),
-         press(antialiasingBox.x, antialiasingBox.y), press(antialiasingBox.x, antialiasingBox.y),
-         press(antialiasingBox.x, antialiasingBox.y), idle, press(apply.x, apply.y), idle, press(back.x, back.y)},
-        [&](int frame) {
-            if (frame <= 5)
-                seen.push_back(game::antialiasing);
-        });
-    EXPECT_EQ(frames, 9);
-    const bool a = antialiasingBefore;
-    EXPECT_EQ(seen, (std::vector<bool>{a, a, !a, !a, a}));
-    EXPECT_NE(game::window.getSystemHandle(), before);
-    EXPECT_TRUE(game::window.isOpen());
-    EXPECT_EQ(game::window.getSize(), sf::Vector2u(1920, 1080));
-    EXPECT_EQ(game::contextSettings.antialiasingLevel, a ? 8u : 0u);
-}
-
-TEST_F(SettingsScreen, ApplyInTheFirstSecondOnlyClicks) {
-    // Held from the first frame up to the one that starts at exactly 1.0 s. The
-    // sound is stopped before that frame, so its press is heard and counted again.
-    std::vector<int> counted;
-    const int frames = driver.runScreen(settingsScreen, {press(apply.x, apply.y), press(apply.x, apply.y), press(apply.x, apply.y),
-                                  press(apply.x, apply.y), press(apply.x, apply.y), idle, press(back.x, back.y)},
-                                 [&](int frame) {
-                                     counted.push_back(game::saveData.buttonsClicked - clicks);
-                                     EXPECT_FLOAT_EQ(game::buttonSound.getVolume(), 100) << "frame " << frame;
-                                     if (frame == 4)
-                                         game::buttonSound.stop();
-                                 });
-    EXPECT_EQ(counted, (std::vector<int>{1, 1, 1, 1, 2, 2}));
-    // The "<" press found the sound still playing: it left without counting.
-    EXPECT_EQ(frames, 7);
-    EXPECT_EQ(game::saveData.buttonsClicked, clicks + 2);
-    EXPECT_FLOAT_EQ(game::buttonSound.getVolume(), 100);
-}
-
-TEST_F(SettingsScreen, AfterApplyTheScreenStartsAfreshAndOneBackLeaves) {
-    // "Apply" acts at 1.25 s. The restarted screen waits its own second: held on
-    // through its first second, "Apply" does not act again, even with a new volume.
-    std::vector<Frame> frames(5, idle);
-    for (int frame = 6; frame <= 10; frame++)
-        frames.push_back(press(apply.x, apply.y));
-    frames.push_back(idle);
-    frames.push_back(press(back.x, back.y));
+TEST_F(SettingsScreen, ApplyActsAfterASecondAndTheRestartedScreenWaitsItsOwn) {
+    // "Apply" held from the first frame: up to the frame that starts at exactly 1.0 s
+    // it only clicks (the sound is stopped before that frame, so it is counted again);
+    // it acts at 1.25 s; held on through the restarted screen's first second, it does
+    // not act again, even with a new volume.
+    std::vector<int> counted, volume;
+    std::vector<Frame> frames(10, apply);
+    frames.insert(frames.end(), {idle, back});
     const int ran = driver.runScreen(settingsScreen, frames, [&](int frame) {
-        if (frame == 6) {
-            EXPECT_FLOAT_EQ(game::buttonSound.getVolume(), 30);
+        counted.push_back(game::saveData.buttonsClicked - clicks);
+        volume.push_back(int(std::lround(game::buttonSound.getVolume())));
+        if (frame == 4)
+            game::buttonSound.stop();
+        if (frame == 6)
             game::audioVolume = 40;
-        }
     });
     EXPECT_EQ(ran, 12);
-    EXPECT_FLOAT_EQ(game::buttonSound.getVolume(), 30);
+    EXPECT_EQ(counted, (std::vector<int>{1, 1, 1, 1, 2, 2, 2, 2, 2, 2, 2}));
+    EXPECT_EQ(volume, (std::vector<int>{100, 100, 100, 100, 100, 30, 30, 30, 30, 30, 30}));
+    // The "<" press found the sound still playing: it left without counting.
+    EXPECT_EQ(game::saveData.buttonsClicked, clicks + 2);
 }
 
-TEST_F(SettingsScreen, TheBossFightHasItsOwnMusicSlider) {
-    // Both volumes at 50: the music knob stands mid-track at (1440, 840), the audio
-    // knob, on its 300-unit track from 505 to 805, at (655, 840).
-    game::difficulty = 4;
-    game::audioVolume = 50;
-    driver.runScreen(settingsScreen, {press(1440, 840), press(1700, 840), idle, press(655, 840), press(0, 840), idle,
-               press(back.x, back.y)});
-    EXPECT_EQ(game::musicVolume, 100);
-    EXPECT_EQ(game::audioVolume, 0);
-
-    // Elsewhere there is no music slider: the same press lands on the 800-unit audio
-    // track beside its knob and moves nothing. The audio knob is at (960, 840).
-    game::difficulty = 1;
-    game::audioVolume = 50;
-    game::musicVolume = 50;
-    driver.runScreen(settingsScreen, {press(1440, 840), press(1700, 840), idle, press(960, 840), press(1200, 840), idle,
-               press(back.x, back.y)});
-    EXPECT_EQ(game::musicVolume, 50);
-    EXPECT_EQ(game::audioVolume, 80); // 640 of 800 units
-}
-
-TEST_F(SettingsScreen, WithoutFocusTheMouseStillEditsButNothingLeaves) {
-    // "<" and Escape held without the focus; the Max FPS knob (240, at x = 1085.7)
-    // dragged to the right end; then Escape with the focus leaves at once.
-    Frame backUnfocused = press(back.x, back.y);
-    backUnfocused.escape = true;
-    backUnfocused.focus = false;
-    Frame drag = press(1085, 240), dragToEnd = press(1500, 240);
-    drag.focus = dragToEnd.focus = false;
-    drag.escape = dragToEnd.escape = true;
-    Frame escape = idle;
-    escape.escape = true;
-
-    const int frames = driver.runScreen(settingsScreen, {backUnfocused, backUnfocused, backUnfocused, drag, dragToEnd, escape});
-    EXPECT_EQ(frames, 6);
-    EXPECT_EQ(game::maxFps, 360);
-    EXPECT_EQ(game::saveData.buttonsClicked, clicks);
-    EXPECT_FLOAT_EQ(game::buttonSound.getVolume(), 100);
+// Without the focus the widgets still follow the mouse, but neither "<" nor Escape
+// leaves. Both volumes start at 50: in the boss fight the music knob stands mid-track
+// at (1440, 840) on its 300-unit track from 1290 (so x = 1350 gives 20), and the
+// audio knob at (655, 840) on its track from 505 (x = 700 gives 65). Elsewhere the
+// music press lands beside the 800-unit audio track's knob at (960, 840) and moves
+// nothing. The Max FPS knob (240) stands at x = 1085.7.
+TEST_F(SettingsScreen, WithoutFocusTheSlidersStillEditAndTheBossFightHasAMusicSlider) {
+    const struct { std::int32_t difficulty; float audioKnobX, audioToX; std::int32_t music, audio; } rows[] = {
+        {4, 655, 700, 20, 65}, {1, 960, 1200, 50, 80}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.difficulty);
+        game::difficulty = row.difficulty;
+        game::audioVolume = game::musicVolume = 50;
+        game::maxFps = 240;
+        std::vector<Frame> frames = {back, press(1085, 240), press(1500, 240), idle, press(1440, 840), press(1350, 840),
+                                     idle, press(row.audioKnobX, 840), press(row.audioToX, 840), idle};
+        for (Frame& frame : frames)
+            frame.escape = true, frame.focus = false;
+        frames.back().focus = true;
+        EXPECT_EQ(driver.runScreen(settingsScreen, frames), 10);
+        EXPECT_EQ(game::maxFps, 360);
+        EXPECT_EQ(game::musicVolume, row.music);
+        EXPECT_EQ(game::audioVolume, row.audio);
+        EXPECT_EQ(game::saveData.buttonsClicked, clicks);
+    }
 }
 
 } // namespace

@@ -8,13 +8,11 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <functional>
 #include <vector>
 
 namespace {
 
-const sf::Vector2f back(120, 120);
-const sf::Vector2f rainbowBox(400, 720);
+const Frame back = press(120, 120);
 
 class SkinScreen : public ::testing::Test {
 protected:
@@ -35,8 +33,6 @@ protected:
         sf::Image white;
         white.create(80, 80, sf::Color::White);
         game::playerTexture.loadFromImage(white);
-        game::saveData.rgbSkinUnlocked = false;
-        game::saveData.rgbSkinEnabled = false;
         driver.script.frameStep = sf::milliseconds(250);
     }
 
@@ -54,71 +50,51 @@ TEST_F(SkinScreen, GreenOffRedAndBlueFullMakeMagenta) {
     // (10, 200, 30): the knobs stand 3 units a value from the tracks' left ends at
     // x = 577.5, so at x = 607.5, 1177.5 and 667.5.
     game::saveData.playerColor = sf::Color(10, 200, 30, 255);
-    sf::Color afterDrag, previewShown;
-    const int frames = driver.runScreen(skinScreen, {press(607, 520), press(2000, 520), idle, press(1177, 720), press(-100, 720),
-                                  idle, press(667, 920), press(1400, 920), idle, press(back.x, back.y)},
-                                 [&](int frame) {
-                                     if (frame == 1) {
-                                         EXPECT_EQ(game::saveData.playerColor, sf::Color(10, 200, 30, 255));
-                                     }
-                                     if (frame == 8)
-                                         afterDrag = game::saveData.playerColor;
-                                     if (frame == 9)
-                                         previewShown = captureWindow().getPixel(960, 290);
-                                 });
+    sf::Color previewShown;
+    const int frames = driver.runScreen(skinScreen, {press(607, 520), press(2000, 520), idle, press(1177, 720),
+                                                     press(-100, 720), idle, press(667, 920), press(1400, 920), idle, back},
+                                        [&](int frame) {
+                                            if (frame == 9)
+                                                previewShown = captureWindow().getPixel(960, 290);
+                                        });
     EXPECT_EQ(frames, 10);
-    // In the very frame of the drag, and on the preview as soon as it is drawn.
-    EXPECT_EQ(afterDrag, sf::Color(255, 0, 255, 255));
-    EXPECT_EQ(previewShown, sf::Color(255, 0, 255, 255));
+    // On the preview as soon as it is drawn; "<" leaves with the button sound, counted.
     EXPECT_EQ(game::saveData.playerColor, sf::Color(255, 0, 255, 255));
-    // "<" leaves with the button sound, counted.
+    EXPECT_EQ(previewShown, sf::Color(255, 0, 255, 255));
     EXPECT_EQ(game::saveData.buttonsClicked, clicks + 1);
 }
 
-TEST_F(SkinScreen, LeavingAtOnceKeepsTheColourAndNeedsTheFocus) {
+TEST_F(SkinScreen, TheRainbowToggleWaitsForTheUnlockAndOnlyAFocusedEscapeLeaves) {
+    // Held on the toggle's place, with Escape down but no focus, it would flip at
+    // 0.5 s (frame 3). Frame 4 shows its left outline at x = 340..350 and its middle:
+    // the background until the unlock, then yellow and orange at alpha 192 over the
+    // background (8, 8, 8). Escape with the focus leaves, silently.
     game::saveData.playerColor = sf::Color(12, 34, 56, 255);
-    Frame unfocused = press(back.x, back.y);
-    unfocused.escape = true;
-    unfocused.focus = false;
-    Frame escape = idle;
-    escape.escape = true;
-
-    // "<" and Escape are ignored without the focus; Escape with it leaves, silently.
-    EXPECT_EQ(driver.runScreen(skinScreen, {unfocused, unfocused, unfocused, escape}), 4);
+    Frame box = press(400, 720), escape = idle;
+    box.escape = escape.escape = true;
+    box.focus = false;
+    const struct { bool unlocked; sf::Color outline, fill; } rows[] = {
+        {false, {8, 8, 8}, {8, 8, 8}}, {true, {255, 255, 0}, {194, 115, 2}}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.unlocked);
+        game::saveData.rgbSkinUnlocked = row.unlocked;
+        game::saveData.rgbSkinEnabled = false;
+        sf::Image shown;
+        EXPECT_EQ(driver.runScreen(skinScreen, {box, box, box, box, escape}, [&](int frame) {
+            if (frame == 4)
+                shown = captureWindow();
+        }), 5);
+        EXPECT_EQ(game::saveData.rgbSkinEnabled, row.unlocked);
+        EXPECT_EQ(shown.getPixel(345, 720), row.outline);
+        const sf::Color fill = shown.getPixel(400, 720);
+        EXPECT_NEAR(fill.r, row.fill.r, 2);
+        EXPECT_NEAR(fill.g, row.fill.g, 2);
+        EXPECT_NEAR(fill.b, row.fill.b, 2);
+    }
+    // Leaving keeps the colour; no time guard: "<" on the very first frame leaves.
     EXPECT_EQ(game::saveData.playerColor, sf::Color(12, 34, 56, 255));
     EXPECT_EQ(game::saveData.buttonsClicked, clicks);
-    EXPECT_EQ(game::buttonSound.getStatus(), sf::Sound::Stopped);
-    // No time guard: "<" on the very first frame leaves.
-    EXPECT_EQ(driver.runScreen(skinScreen, {press(back.x, back.y)}), 1);
-}
-
-TEST_F(SkinScreen, TheRainbowToggleWaitsForTheUnlock) {
-    // Held on the toggle's place for four frames, it would flip at 0.5 s (frame 3).
-    const std::vector<Frame> pressToggle = {press(rainbowBox.x, rainbowBox.y), press(rainbowBox.x, rainbowBox.y),
-                                            press(rainbowBox.x, rainbowBox.y), press(rainbowBox.x, rainbowBox.y),
-                                            idle, press(back.x, back.y)};
-    // Seen at frame 6 is frame 5: the left outline at x = 340..350, the middle.
-    sf::Color outline, fill;
-    const auto look = [&](int frame) {
-        if (frame == 5) {
-            outline = captureWindow().getPixel(345, 720);
-            fill = captureWindow().getPixel(400, 720);
-        }
-    };
-
-    driver.runScreen(skinScreen, pressToggle, look);
-    EXPECT_FALSE(game::saveData.rgbSkinEnabled);
-    EXPECT_EQ(outline, sf::Color(8, 8, 8, 255));
-    EXPECT_EQ(fill, sf::Color(8, 8, 8, 255));
-
-    game::saveData.rgbSkinUnlocked = true;
-    driver.runScreen(skinScreen, pressToggle, look);
-    EXPECT_TRUE(game::saveData.rgbSkinEnabled);
-    EXPECT_EQ(outline, sf::Color(255, 255, 0, 255));
-    // Orange at alpha 192 over the background (8, 8, 8).
-    EXPECT_NEAR(fill.r, 194, 2);
-    EXPECT_NEAR(fill.g, 115, 2);
-    EXPECT_NEAR(fill.b, 2, 2);
+    EXPECT_EQ(driver.runScreen(skinScreen, {back}), 1);
 }
 
 } // namespace

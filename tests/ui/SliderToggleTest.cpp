@@ -9,6 +9,7 @@
 
 #include <cmath>
 #include <cstdint>
+#include <string>
 #include <vector>
 
 namespace {
@@ -27,205 +28,104 @@ protected:
     // Neither widget is a button: no press on them ever counts as a click.
     void TearDown() override { EXPECT_EQ(game::saveData.buttonsClicked, clicksBefore); }
 
-    void pointAt(float x, float y, bool pressed) {
+    template <class Widget> void updateAt(Widget& widget, float x, float y, bool pressed) {
         input.script.mouse = sf::Vector2i(int(x), int(y));
         input.script.leftButton = pressed;
+        widget.update();
     }
 };
 
-// The Max FPS slider of the settings screen: 800 wide from 10 to 360 at (960, 240),
-// so its track runs from x = 560 to x = 1360.
-class SliderOnScreen : public WidgetOnScreen {
-protected:
+using SliderOnScreen = WidgetOnScreen;
+using ToggleOnScreen = WidgetOnScreen;
+
+// The Max FPS slider of the settings screen is 800 wide from 10 to 360 at (960, 240):
+// its track runs from x = 560 to 1360. The wide one has 100 units a step, so whole
+// pixels give f = 12.5 (x = 1210) and f = 12.49 (x = 1209) from its left end at -40.
+TEST_F(SliderOnScreen, AGrabbedKnobMapsThePointerOntoTheRangeRoundingHalfUp) {
+    const struct { const char* name; float width; std::int32_t min, max, start; float grabX, x, y, knobX; std::int32_t value; } rows[] = {
+        {"grabbed in place", 800, 10, 360, 240, 1085.714f, 1085, 240, 1085, 240},
+        {"400 units in: f = 175", 800, 10, 360, 240, 1085.714f, 960, 240, 960, 185},
+        {"far past the right end", 800, 10, 360, 240, 1085.714f, 5000, 1000, 1360, 360},
+        {"far past the left end", 800, 10, 360, 240, 1085.714f, -3000, -500, 560, 10},
+        {"f = 12.5", 2000, 100, 120, 110, 960, 1210, 240, 1210, 113},
+        {"f = 12.49", 2000, 100, 120, 110, 960, 1209, 240, 1209, 112},
+        // Built out of range, the knob stands beyond the track until dragged back.
+        {"above the range", 800, 10, 360, 400, 1451.429f, 1451, 240, 1360, 360},
+        {"below the range", 800, 0, 100, -5, 520, 520, 240, 560, 0},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        std::int32_t value = row.start;
+        Slider slider(960, 240, row.width, 20, row.min, row.max, &value, sf::Color::White, sf::Color::Red, 6);
+        EXPECT_NEAR(slider.knob.getPosition().x, row.grabX, 0.001f);
+        EXPECT_EQ(slider.valueText.getString().toAnsiString(), std::to_string(row.start));
+        updateAt(slider, row.grabX, 240, true);
+        ASSERT_TRUE(slider.dragging);
+        updateAt(slider, row.x, row.y, true);
+        EXPECT_EQ(value, row.value);
+        EXPECT_EQ(slider.knob.getPosition(), sf::Vector2f(row.knobX, 240));
+        // The text shows the value, centred 3 knob radii (120 units) above the knob.
+        EXPECT_EQ(slider.valueText.getString().toAnsiString(), std::to_string(row.value));
+        EXPECT_EQ(slider.valueText.getPosition(), sf::Vector2f(row.knobX, 120));
+    }
+}
+
+TEST_F(SliderOnScreen, OnlyAPixelWhollyInsideTheKnobGrabsItAndReleaseDropsIt) {
     std::int32_t value = 240;
-    Slider maxFps{960, 240, 800, 20, 10, 360, &value, sf::Color::White, sf::Color(100, 100, 250), 6};
-
-    void updateAt(float x, float y, bool pressed) {
-        pointAt(x, y, pressed);
-        maxFps.update();
-    }
-};
-
-TEST_F(SliderOnScreen, TheTrackMapsOntoTheWholeRange) {
-    // 240 stands 230/350 of the way along: x = 1085.7. Grabbing it there moves
-    // the knob to the pointer, which still reads 240.
-    EXPECT_NEAR(maxFps.knobPosition.x, 1085.714f, 0.001f);
-    updateAt(1085, 240, true);
-    EXPECT_TRUE(maxFps.dragging);
-    EXPECT_EQ(value, 240);
-
-    updateAt(560, 240, true);
-    EXPECT_EQ(value, 10);
-    updateAt(1360, 240, true);
-    EXPECT_EQ(value, 360);
-    // 400 units from the left end: f = 175, the value 10 + 175.
-    updateAt(960, 240, true);
-    EXPECT_EQ(value, 185);
-    EXPECT_EQ(maxFps.knobPosition, sf::Vector2f(960, 240));
-    EXPECT_EQ(maxFps.knob.getPosition(), sf::Vector2f(960, 240));
-
-    // The text shows the value, centred 3 knob radii (120 units) above the knob.
-    EXPECT_EQ(maxFps.valueText.getString().toAnsiString(), "185");
-    EXPECT_EQ(maxFps.valueText.getPosition(), sf::Vector2f(960, 120));
-}
-
-TEST_F(SliderOnScreen, HalfWayBetweenTwoValuesRoundsUp) {
-    // 2000 units for 20 steps: 100 units a step, so whole pixels give f = 12.5
-    // (1250 units from the left end, x = 1210) and f = 12.49 (x = 1209); likewise
-    // 11.5 and 11.49 one step down.
-    std::int32_t fine = 110;
-    Slider wide{960, 540, 2000, 20, 100, 120, &fine, sf::Color::White, sf::Color::Red, 6};
-    pointAt(960, 540, true);
-    wide.update();
-    ASSERT_TRUE(wide.dragging);
-    EXPECT_EQ(fine, 110);
-
-    const std::vector<std::pair<int, std::int32_t>> expected = {
-        {1210, 113}, {1209, 112}, {1211, 113}, {1110, 112}, {1109, 111}};
-    for (const auto& [x, value] : expected) {
-        pointAt(float(x), 540, true);
-        wide.update();
-        EXPECT_EQ(fine, value) << "at x = " << x;
-    }
-}
-
-TEST_F(SliderOnScreen, OnlyAPixelWhollyInsideTheKnobGrabsIt) {
+    Slider slider(960, 240, 800, 20, 10, 360, &value, sf::Color::White, sf::Color::Blue, 6);
     // A press on the track beside the knob, held and moved along the track, does nothing.
-    for (float x : {700.0f, 800.0f, 900.0f, 1300.0f}) {
-        updateAt(x, 240, true);
-        EXPECT_FALSE(maxFps.dragging);
-    }
-    EXPECT_EQ(value, 240);
-    EXPECT_NEAR(maxFps.knobPosition.x, 1085.714f, 0.001f);
+    for (float x : {700.0f, 900.0f, 1300.0f})
+        updateAt(slider, x, 240, true);
+    EXPECT_FALSE(slider.dragging);
 
-    // The last pixel column that touches the knob's bounds pokes out of its right
-    // edge: the pointer is inside the bounds, its pixel is not, and nothing is grabbed.
-    updateAt(0, 0, false);
-    const float right = maxFps.knobBounds.left + maxFps.knobBounds.width;
-    const float lastColumn = std::ceil(right) - 1;
-    ASSERT_LT(lastColumn, right);
-    updateAt(lastColumn, 240, true);
-    EXPECT_FALSE(maxFps.dragging);
-    EXPECT_EQ(value, 240);
-
-    // Released and pressed one pixel further in, it is grabbed and follows at once.
-    updateAt(lastColumn - 1, 240, false);
-    updateAt(lastColumn - 1, 240, true);
-    EXPECT_TRUE(maxFps.dragging);
-    EXPECT_EQ(maxFps.knobPosition.x, lastColumn - 1);
-}
-
-TEST_F(SliderOnScreen, AGrabbedKnobFollowsThePointerAnywhereButStaysOnTheTrack) {
-    updateAt(1085, 240, true);
-    ASSERT_TRUE(maxFps.dragging);
-
-    updateAt(5000, 1000, true);
-    EXPECT_EQ(maxFps.knobPosition, sf::Vector2f(1360, 240));
-    EXPECT_EQ(value, 360);
-    updateAt(-3000, -500, true);
-    EXPECT_EQ(maxFps.knobPosition, sf::Vector2f(560, 240));
-    EXPECT_EQ(value, 10);
+    // The last pixel column touching the knob's bounds pokes out of their right edge.
+    updateAt(slider, 0, 0, false);
+    const float lastColumn = std::ceil(slider.knobBounds.left + slider.knobBounds.width) - 1;
+    updateAt(slider, lastColumn, 240, true);
+    EXPECT_FALSE(slider.dragging);
+    updateAt(slider, lastColumn - 1, 240, false);
+    updateAt(slider, lastColumn - 1, 240, true);
+    EXPECT_EQ(slider.knobPosition.x, lastColumn - 1);
 
     // Let go, the knob stays where it was dropped, whatever the pointer does next.
-    updateAt(900, 240, false);
-    EXPECT_FALSE(maxFps.dragging);
-    updateAt(1200, 240, false);
-    EXPECT_EQ(maxFps.knobPosition, sf::Vector2f(560, 240));
-    EXPECT_EQ(value, 10);
-}
-
-TEST_F(SliderOnScreen, AValueOutsideTheRangeStandsTheKnobBeyondTheTrack) {
-    std::int32_t tooHigh = 400;
-    Slider high{960, 240, 800, 20, 10, 360, &tooHigh, sf::Color::White, sf::Color::Blue, 6};
-    // 390/350 of the track: 91 units past its right end, and the text goes with it.
-    EXPECT_NEAR(high.knobPosition.x, 1451.429f, 0.001f);
-    EXPECT_EQ(high.knob.getPosition(), high.knobPosition);
-    EXPECT_EQ(high.valueText.getString().toAnsiString(), "400");
-    EXPECT_EQ(high.valueText.getPosition().x, high.knobPosition.x);
-
-    std::int32_t tooLow = -5;
-    Slider low{960, 840, 800, 20, 0, 100, &tooLow, sf::Color::White, sf::Color::Blue, 6};
-    EXPECT_NEAR(low.knobPosition.x, 520.0f, 0.001f);
-    EXPECT_EQ(low.valueText.getString().toAnsiString(), "-5");
-
-    // Dragging brings it back into range; until then the value is left alone.
-    pointAt(1451, 240, false);
-    high.update();
-    EXPECT_EQ(tooHigh, 400);
-    pointAt(1451, 240, true);
-    high.update();
-    EXPECT_EQ(high.knobPosition.x, 1360);
-    EXPECT_EQ(tooHigh, 360);
+    updateAt(slider, 700, 240, false);
+    updateAt(slider, 800, 240, false);
+    EXPECT_EQ(slider.knobPosition.x, lastColumn - 1);
 }
 
 // The FPS Display toggle of the settings screen: 100 x 100 at (600, 440) with a
 // 10-unit outline, so it answers from (540, 380) to (660, 500), far edges excluded.
-class ToggleOnScreen : public WidgetOnScreen {
-protected:
-    bool value = false;
-    Toggle fpsDisplay{600, 440, 100, 100, 10, sf::Color::White, sf::Color(100, 100, 250, 255), &value};
-};
-
 TEST_F(ToggleOnScreen, AHeldPressFlipsEveryHalfSecondFromConstruction) {
-    pointAt(600, 440, true);
+    bool value = false;
+    Toggle toggle(600, 440, 100, 100, 10, sf::Color::White, sf::Color(100, 100, 250, 255), &value);
     std::vector<int> flips;
-    bool last = value;
     for (int frame = 1; frame <= 72; frame++) { // 1.2 s of frames of 1/60 s
-        fpsDisplay.update();
+        const bool last = value;
+        updateAt(toggle, 600, 440, true);
         if (value != last)
             flips.push_back(frame);
-        last = value;
     }
     EXPECT_EQ(flips, (std::vector<int>{30, 60}));
-    EXPECT_FALSE(value);
-    // Back where it started, but it has been changed.
-    EXPECT_TRUE(fpsDisplay.changed);
+    EXPECT_TRUE(toggle.changed); // back where it started, but changed
 }
 
-TEST_F(ToggleOnScreen, TheFillShowsTheValueAndChangedIsNeverCleared) {
-    game::frameTime = 0.5f;
-    pointAt(1800, 1000, false);
-    fpsDisplay.update();
-    EXPECT_EQ(fpsDisplay.box.getFillColor(), sf::Color::Transparent);
-    EXPECT_FALSE(fpsDisplay.changed);
-
-    pointAt(600, 440, true);
-    fpsDisplay.update();
-    EXPECT_TRUE(value);
-    // The on colour at alpha 192, whatever the on colour's own alpha.
-    EXPECT_EQ(fpsDisplay.box.getFillColor(), sf::Color(100, 100, 250, 192));
-    EXPECT_EQ(fpsDisplay.box.getOutlineColor(), sf::Color::White);
-
-    fpsDisplay.update();
-    EXPECT_FALSE(value);
-    EXPECT_EQ(fpsDisplay.box.getFillColor(), sf::Color::Transparent);
-
-    pointAt(1800, 1000, false);
-    for (int frame = 0; frame < 5; frame++)
-        fpsDisplay.update();
-    EXPECT_TRUE(fpsDisplay.changed);
-
-    // A value set from outside shows from the next update on.
-    value = true;
-    fpsDisplay.update();
-    EXPECT_EQ(fpsDisplay.box.getFillColor(), sf::Color(100, 100, 250, 192));
-}
-
-TEST_F(ToggleOnScreen, TheOutlineAnswersButTheFarEdgesDoNot) {
-    game::frameTime = 0.5f; // every update is past the cooldown
-    for (sf::Vector2i outside : {sf::Vector2i(660, 440), sf::Vector2i(600, 500), sf::Vector2i(539, 440)}) {
-        pointAt(float(outside.x), float(outside.y), true);
-        fpsDisplay.update();
-        EXPECT_FALSE(value) << outside.x << ", " << outside.y;
+TEST_F(ToggleOnScreen, TheOutlineAnswersTheFarEdgesDoNotAndTheFillShowsTheValue) {
+    bool value = false;
+    Toggle toggle(600, 440, 100, 100, 10, sf::Color::White, sf::Color(100, 100, 250, 255), &value);
+    game::frameTime = 0.5f; // every update is just past the cooldown
+    const struct { int x, y; bool pressed, value, changed; } rows[] = {
+        {660, 440, true, false, false}, {600, 500, true, false, false}, {539, 440, true, false, false},
+        {540, 380, true, true, true},   {659, 499, true, false, true},  {540, 380, false, false, true}};
+    for (const auto& row : rows) {
+        updateAt(toggle, float(row.x), float(row.y), row.pressed);
+        EXPECT_EQ(value, row.value) << row.x << ", " << row.y;
+        EXPECT_EQ(toggle.changed, row.changed) << row.x << ", " << row.y;
+        // The on colour at alpha 192, whatever the on colour's own alpha.
+        EXPECT_EQ(toggle.box.getFillColor(), value ? sf::Color(100, 100, 250, 192) : sf::Color::Transparent);
     }
-    EXPECT_FALSE(fpsDisplay.changed);
-
-    pointAt(540, 380, true);
-    fpsDisplay.update();
-    EXPECT_TRUE(value);
-    pointAt(659, 499, true);
-    fpsDisplay.update();
-    EXPECT_FALSE(value);
+    value = true; // a value set from outside shows from the next update on
+    updateAt(toggle, 1800, 1000, false);
+    EXPECT_EQ(toggle.box.getFillColor(), sf::Color(100, 100, 250, 192));
 }
 
 } // namespace
