@@ -48,8 +48,9 @@ TEST_F(BombsAndWaves, ABombFadesThenHurtsOnceDuringItsBlastAndOnlyInsideItsSquar
 }
 
 TEST_F(BombsAndWaves, AWaveCarriesThePlayerFourHundredUnitsButNotOffTheEdge) {
-    // The player 300 units ahead of the sentry, then 40 units from the right wall.
-    for (float playerX : {900.0f, 2216.0f}) {
+    // The player 300 units ahead of the sentry, then 56 units from the right wall:
+    // within 20, half its width (32) and a step (11.7) of it.
+    for (float playerX : {900.0f, 2200.0f}) {
         SCOPED_TRACE(playerX);
         game::pushwaves.clear();
         game::playerPosition = sf::Vector2f(playerX, 450);
