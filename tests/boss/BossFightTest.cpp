@@ -6,24 +6,15 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
-#include <map>
+#include <algorithm>
+#include <utility>
+#include <vector>
 
 namespace {
 
 class BossFight : public RunScenario {
 protected:
     DieSentry& boss() { return game::dieSentries.at(0); }
-
-    // A Zev Azirid standing still on its spot, with nothing else in the arena.
-    DieSentry standingBoss() {
-        resetRun();
-        game::frameTime = oneFrame;
-        game::playerPosition = sf::Vector2f(1128, 450);
-        DieSentry still;
-        still.position = still.destination = sf::Vector2f(1000, 450);
-        return still;
-    }
 };
 
 TEST_F(BossFight, SetUpOpensTheFightAtTheCentre) {
@@ -34,14 +25,13 @@ TEST_F(BossFight, SetUpOpensTheFightAtTheCentre) {
     ASSERT_EQ(game::dieSentries.size(), 1u);
     EXPECT_EQ(boss().position, sf::Vector2f(1128, 450));
     EXPECT_EQ(boss().sprite.getTextureRect(), sf::IntRect(750, 0, 250, 250));
-    ASSERT_EQ(game::bombs.size(), 1u);
-    EXPECT_EQ(game::bombs[0].damage, 0);
     EXPECT_EQ(game::saveData.timesAttemptedDieSentry, attempts + 1);
     EXPECT_EQ(game::hud.messageLog, "Good luck");
     EXPECT_EQ(game::arenaFrame.getOutlineColor(), sf::Color(250, 30, 30, 255));
     EXPECT_EQ(game::musicSound.getStatus(), sf::Sound::Playing);
     const int hits = game::saveData.timesHitByProjectile;
     frame(); // the entrance blast goes off at once
+    ASSERT_EQ(game::bombs.size(), 1u);
     EXPECT_TRUE(game::bombs[0].exploded);
     frame(); // and is no hit: no damage, no count
     EXPECT_EQ(game::player.health, 1000);
@@ -54,117 +44,113 @@ TEST_F(BossFight, SetUpOpensTheFightAtTheCentre) {
 
 TEST_F(BossFight, TheProgrammeRunsItsAttacksOnTimeToTheEnd) {
     startTestRun(4, 99);
-    std::map<int, float> startOf; // attack -> run time at which it began
-    std::vector<float> pauses;
-    int lastAttack = 0;
+    std::vector<std::pair<int, float>> changes; // attack (-1 a pause) and the run time it began
     float nearestEdgeInOpening = 1e9f;
+    bool sawLasers = false;
     while (!game::bossBeaten) {
         game::player.health = 1000; // a survivor, to see the whole programme
+        const int before = boss().attack;
         frame();
         ASSERT_LT(game::player.runTime, 240.0f);
         const DieSentry& b = boss();
-        if (b.attack == 0) {
+        if (b.attack == 0)
             nearestEdgeInOpening = std::min({nearestEdgeInOpening, b.position.x, b.position.y,
                                              2256 - b.position.x, 900 - b.position.y});
-        }
-        if (b.attack != lastAttack) {
-            if (b.attack == -1) {
-                pauses.push_back(game::player.runTime);
-                if (lastAttack == 4) {
-                    EXPECT_EQ(b.position, b.destination) << "attack 4 ends only on an arrival";
-                }
-            } else {
-                startOf[b.attack] = game::player.runTime;
-            }
-            lastAttack = b.attack;
-        }
-        if (b.attack == 3) {
-            EXPECT_LE(game::laserSentries.size(), 8u);
-        }
+        sawLasers = sawLasers || (b.attack == 3 && !game::lasers.empty());
+        if (b.attack == before)
+            continue;
+        changes.emplace_back(b.attack, game::player.runTime);
+        EXPECT_EQ(game::laserSentries.size(), b.attack == 3 ? 8u : 0u);
+        EXPECT_TRUE(game::lasers.empty()) << "every beam goes with the laser attack, even mid-beam";
+        EXPECT_TRUE(before != 4 || b.position == b.destination) << "attack 4 ends only on an arrival";
     }
+    EXPECT_GE(nearestEdgeInOpening, 250.0f);
+    EXPECT_TRUE(sawLasers);
     // The timers keep their remainders and add up frame times in floats: the times
     // are nominal, a few hundredths of a second either way.
-    const float slack = 0.1f;
-    EXPECT_NEAR(startOf[1], 5, slack);
-    ASSERT_EQ(pauses.size(), 4u);
-    EXPECT_NEAR(pauses[0], 65, slack);
-    EXPECT_NEAR(startOf[2], 70, slack);
-    EXPECT_NEAR(pauses[1], 121, slack);
-    EXPECT_NEAR(startOf[3], 126, slack);
-    EXPECT_NEAR(pauses[2], 169, slack);
-    EXPECT_NEAR(startOf[4], 174, slack);
-    EXPECT_GE(pauses[3], 224 - slack);
-    EXPECT_LT(pauses[3], 226); // a flight to a spot is short
-    EXPECT_NEAR(game::player.runTime, pauses[3] + 3, slack);
-    EXPECT_GE(nearestEdgeInOpening, 250.0f);
-
-    // The victory bomb: the next frame's hit ends the run.
-    frame();
-    frame();
+    const std::pair<int, float> expected[] = {{1, 5}, {-1, 65}, {2, 70}, {-1, 121}, {3, 126}, {-1, 169}, {4, 174}};
+    ASSERT_EQ(changes.size(), 8u);
+    for (int i = 0; i < 7; i++) {
+        EXPECT_EQ(changes[i].first, expected[i].first) << i;
+        EXPECT_NEAR(changes[i].second, expected[i].second, 0.1f) << i;
+    }
+    EXPECT_TRUE(changes[7].first == -1 && changes[7].second > 223.9f && changes[7].second < 226);
+    EXPECT_NEAR(game::player.runTime, changes[7].second + 3, 0.1f);
+    frames(2); // the victory bomb: the next frame's hit ends the run
     EXPECT_FALSE(game::runActive);
 }
 
-TEST_F(BossFight, AttackTwoReleasesNineWavesOfElevenBurstsOfSix) {
-    DieSentry b = standingBoss();
-    b.attack = 2;
-    for (int f = 0; f < 60 * 10; f++)
-        bounceWaveStep(b);
-    EXPECT_EQ(game::bossBullets.size(), 594u);
-    EXPECT_EQ(b.wavesLeft, 0);
-    EXPECT_EQ(b.burstsLeft, 0);
-}
-
-TEST_F(BossFight, TheBladeSpiralFires180FansAndTurnsTwice) {
-    for (int direction : {0, 1}) {
-        DieSentry b = standingBoss();
-        b.pattern = 3;
+TEST_F(BossFight, EachPatternFiresItsCountFromWhereTheBossStands) {
+    // pattern 0 is attack 2's bounce waves; firstStat is the first shot's speed or the first bomb's fuse
+    struct Row {
+        const char* name;
+        int pattern, attack4, direction;
+        std::size_t bullets, balls, homing, bombs;
+        float firstStat;
+        int spiral;
+        float seconds;
+    };
+    const Row rows[] = {
+        {"rings", 1, 0, 0, 13 * 28, 0, 0, 0, 900, 0, 1.3f},
+        {"rings, attack 4", 1, 1, 0, 18 * 20, 0, 0, 0, 1000, 0, 1.26f},
+        {"bomb rain", 2, 0, 0, 0, 0, 0, 50, 1.8f, 0, 1.5f},
+        {"bomb rain, attack 4", 2, 1, 0, 0, 0, 0, 55, 1.6f, 0, 1.375f},
+        {"spiral up", 3, 0, 0, 180 * 5, 0, 0, 0, 800, 720, 3.6f}, // two whole turns
+        {"spiral down", 3, 0, 1, 180 * 5, 0, 0, 0, 800, -720, 3.6f},
+        {"spiral, attack 4", 3, 1, 0, 210 * 5, 0, 0, 0, 1050, 840, 3.78f},
+        {"homing fans", 4, 0, 0, 0, 0, 5 * 5, 0, 1100, 0, 1.25f},
+        {"homing fans, attack 4", 4, 1, 0, 0, 0, 8 * 5, 0, 1350, 0, 1.76f},
+        {"bounce bursts, attack 4", 5, 1, 0, 0, 5 * 6, 0, 0, 500, 0, 0.25f}, // the counter starts full
+        {"bounce waves", 0, 0, 0, 0, 9 * 11 * 6, 0, 0, 300, 0, 5.85f},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        resetRun();
+        game::frameTime = oneFrame;
+        game::playerPosition = sf::Vector2f(1128, 450);
+        DieSentry b;
+        b.position = b.destination = sf::Vector2f(1000, 450);
+        if (row.attack4)
+            applyAttack4Settings(b);
+        b.pattern = row.pattern;
         b.patternBusy = true;
-        b.spiralLeft = b.spiralCount;
-        b.spiralDirection = direction;
+        b.ringsLeft = b.ringCount, b.rainLeft = b.rainCount, b.spiralLeft = b.spiralCount, b.fansLeft = b.fanCount;
+        b.spiralDirection = row.direction;
         int frames = 0;
-        while (b.patternBusy) {
-            patternDriver(b, 28, 4);
-            ASSERT_LT(++frames, 1000);
+        for (; row.pattern ? b.patternBusy : b.wavesLeft > 0 || b.burstsLeft > 0; frames++) {
+            ASSERT_LT(frames, 1000);
+            if (row.pattern)
+                patternDriver(b, row.attack4 ? 20 : 28, row.attack4 ? 5 : 4);
+            else
+                bounceWaveStep(b);
         }
-        EXPECT_EQ(game::bullets.size(), 900u);
-        EXPECT_EQ(b.spiralAngle, direction == 0 ? 720 : -720);
-        EXPECT_NEAR(frames * oneFrame, 3.6f, 0.1f);
-    }
-}
-
-TEST_F(BossFight, ConsecutiveRingsInterleave) {
-    DieSentry b = standingBoss();
-    b.ringsLeft = 13;
-    fireRing(b, 28);
-    fireRing(b, 28);
-    ASSERT_EQ(game::bullets.size(), 56u);
-    EXPECT_NEAR(game::bullets[0].angle, 0.5f * 360 / 28, 1e-4f); // 13 left: odd, turned half a step
-    EXPECT_NEAR(game::bullets[28].angle, 0.0f, 1e-4f);
-    EXPECT_NEAR(game::bullets[1].angle - game::bullets[0].angle, 360.0f / 28, 1e-4f);
-    EXPECT_EQ(b.ringsLeft, 11);
-}
-
-TEST_F(BossFight, PatternFiveFiresFiveBurstsAtOnceThenSoundsAndEnds) {
-    DieSentry b = standingBoss();
-    applyAttack4Settings(b);
-    b.pattern = 5;
-    b.patternBusy = true;
-    int frames = 0;
-    while (b.patternBusy) {
-        patternDriver(b, 20, 5);
-        if (frames == 3) { // the counter starts full: the first burst needs no wave
-            EXPECT_EQ(game::bossBullets.size(), 6u);
+        EXPECT_EQ(game::bullets.size(), row.bullets);
+        EXPECT_EQ(game::bossBullets.size(), row.balls);
+        EXPECT_EQ(game::homingProjectiles.size(), row.homing);
+        EXPECT_EQ(game::bombs.size(), row.bombs);
+        EXPECT_FLOAT_EQ(!game::bullets.empty()             ? game::bullets[0].speed
+                        : !game::bossBullets.empty()       ? game::bossBullets[0].speed
+                        : !game::homingProjectiles.empty() ? game::homingProjectiles[0].speed
+                                                           : game::bombs[0].explosionDelay,
+                        row.firstStat);
+        EXPECT_EQ(b.spiralAngle, row.spiral);
+        EXPECT_NEAR(frames * oneFrame, row.seconds, 0.05f);
+        if (row.pattern == 1) { // rings interleave: one fired with an odd count left (13, not 18) turns half a step
+            const std::size_t size = row.attack4 ? 20 : 28;
+            EXPECT_NEAR(game::bullets[0].angle, row.attack4 ? 0 : 180.0f / size, 1e-4f);
+            EXPECT_NEAR(game::bullets[size].angle, row.attack4 ? 180.0f / size : 0, 1e-4f);
+            EXPECT_NEAR(game::bullets[1].angle - game::bullets[0].angle, 360.0f / size, 1e-4f);
         }
-        ASSERT_LT(++frames, 200);
     }
-    EXPECT_EQ(game::bossBullets.size(), 30u);
-    EXPECT_EQ(b.burstsLeft, 5);
-    EXPECT_FLOAT_EQ(b.moveSpeed, 1885.0f);
-    EXPECT_NEAR(b.patternGap, 1.7f / 1.3f, 1e-5f);
+    DieSentry faster;
+    applyAttack4Settings(faster);
+    EXPECT_FLOAT_EQ(faster.moveSpeed, 1885.0f);
+    EXPECT_NEAR(faster.patternGap, 1.7f / 1.3f, 1e-5f);
 }
 
 TEST_F(BossFight, AFiringSpotIsFoundEvenWithThePlayerInTheCorner) {
-    DieSentry b = standingBoss();
+    resetRun();
+    DieSentry b;
     applyAttack4Settings(b);
     // Bottom right, as far as the walls let the player go: no whole angle puts a
     // spot 300 units away inside the allowed box.

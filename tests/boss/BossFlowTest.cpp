@@ -14,12 +14,13 @@
 
 namespace {
 
-std::vector<std::string> savedLines() {
+// Whether the save file counts this many victories with the rainbow skin unlocked.
+bool savedVictory(int beaten) {
     std::ifstream file("Data/save.zn");
     std::vector<std::string> lines;
     for (std::string line; std::getline(file, line);)
         lines.push_back(line);
-    return lines;
+    return lines.size() == 23 && lines[15] == std::to_string(beaten) && lines[14] == "1";
 }
 
 // Whether the window shows the victory screen's green "RGB SKIN UNLOCKED".
@@ -34,92 +35,61 @@ bool skinLineShown() {
     return false;
 }
 
-class BossFlow : public ::testing::Test {
-protected:
+TEST(BossFlow, AFightSurvivedEndsOnTheVictoryScreenAndSavesFirstALostOneOnTheDeathScreen) {
+    static bool fontLoaded = game::arialFont.loadFromFile(VIZOVID_SOURCE_DIR "/Assets/Fonts/ARIAL.ttf");
+    ASSERT_TRUE(fontLoaded);
     ScreenDriver driver;
-    sf::SoundBuffer longSound = silence(10.0f);
-    int beaten = 0, died = 0;
-    bool sawSavedVictory = false, sawSkinLine = false;
-
-    void SetUp() override {
-        static bool fontLoaded = game::arialFont.loadFromFile(VIZOVID_SOURCE_DIR "/Assets/Fonts/ARIAL.ttf");
-        ASSERT_TRUE(fontLoaded);
-        useTestTextures();
-        game::musicSound.setBuffer(longSound);
-        game::difficulty = 4;
-        game::saveData.rgbSkinUnlocked = false; // whatever an earlier run of the tests saved
-        beaten = game::saveData.timesBeatenDieSentry;
-        died = game::saveData.timesDied;
-    }
-    void TearDown() override {
-        game::difficulty = 1;
-        game::runActive = game::showDeathScreen = game::showMainMenu = true;
-        game::saveData.rgbSkinUnlocked = false;
-    }
-
-    // Plays a boss run: from its first frame the Zev Azirid is in its last pause,
-    // so the end comes 3 s later, unless loseAtOnce. The player lives until then.
-    void fight(bool loseAtOnce) {
+    useTestTextures();
+    const sf::SoundBuffer longSound = silence(10.0f);
+    game::musicSound.setBuffer(longSound);
+    game::saveData.rgbSkinUnlocked = false; // whatever an earlier run of the tests saved
+    const float bestHard = game::saveData.bestTimeHard;
+    struct Row { const char* name; bool lose; int victories, deaths; bool skinLine; };
+    // A second victory counts but does not announce the skin again.
+    const Row rows[] = {{"lost", true, 0, 1, false}, {"won", false, 1, 0, true}, {"won again", false, 1, 0, false}};
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        const int beaten = game::saveData.timesBeatenDieSentry, died = game::saveData.timesDied;
+        bool sawSavedVictory = false, sawSkinLine = false;
         int screenFrames = 0;
+        game::difficulty = 4;
         driver.script.framesEnded = 0;
         driver.release();
+        // From its first frame the Zev Azirid is in its last pause, so the end comes
+        // 3 s later; the player lives until then, or dies at once.
         driver.step = [&](int frame) {
             if (frame == 1) {
                 DieSentry& boss = game::dieSentries.at(0);
-                boss.attack = -1;
-                boss.nextAttack = 5;
-                boss.attackTimer = 0;
-                if (loseAtOnce)
-                    game::player.health = 0;
-                return;
-            }
-            if (game::runActive) {
-                if (!game::bossBeaten)
-                    game::player.health = 1000;
-                return;
-            }
-            // The run's last frame ends with runActive cleared; then the result
-            // screen's first frame (drawn after this step) and second.
-            ++screenFrames;
-            if (screenFrames == 2) {
-                const std::vector<std::string> lines = savedLines();
-                sawSavedVictory = lines.size() == 23 && lines[15] == std::to_string(beaten + 1) && lines[14] == "1";
-            }
-            if (screenFrames == 3) {
-                sawSkinLine = skinLineShown();
-                driver.press(960, 740); // the button of either screen
+                boss.attack = -1, boss.nextAttack = 5, boss.attackTimer = 0;
+                game::player.health = row.lose ? 0 : 1000;
+            } else if (game::runActive && !game::bossBeaten) {
+                game::player.health = 1000;
+            } else if (!game::runActive) {
+                // The run's last frame ends with runActive cleared; then the result
+                // screen's first frame (drawn after this step) and second.
+                if (++screenFrames == 2)
+                    sawSavedVictory = savedVictory(beaten + 1);
+                if (screenFrames == 3) {
+                    sawSkinLine = skinLineShown();
+                    driver.press(960, 740); // the button to the main menu of either screen
+                }
             }
         };
         playOneRun();
+        EXPECT_EQ(game::saveData.timesBeatenDieSentry, beaten + row.victories);
+        EXPECT_EQ(game::saveData.timesDied, died + row.deaths);
+        EXPECT_EQ(game::saveData.rgbSkinUnlocked, !row.lose);
+        EXPECT_EQ(sawSavedVictory, !row.lose);
+        EXPECT_EQ(sawSkinLine, row.skinLine);
+        EXPECT_EQ(game::saveData.bestTimeHard, bestHard);
+        EXPECT_TRUE(game::showMainMenu);
+        EXPECT_FALSE(game::bossBeaten); // reset after the screen
+        EXPECT_TRUE(game::dieSentries.empty());
+        EXPECT_EQ(game::musicSound.getStatus(), sf::Sound::Stopped);
     }
-};
-
-TEST_F(BossFlow, ASurvivedFightEndsOnTheVictoryScreenAndSavesFirst) {
-    fight(false);
-    EXPECT_EQ(game::saveData.timesBeatenDieSentry, beaten + 1);
-    EXPECT_EQ(game::saveData.timesDied, died); // no death screen
-    EXPECT_TRUE(game::saveData.rgbSkinUnlocked);
-    EXPECT_TRUE(sawSavedVictory);
-    EXPECT_TRUE(sawSkinLine);
-    EXPECT_TRUE(game::showMainMenu);
-    EXPECT_FALSE(game::bossBeaten); // reset after the screen
-    EXPECT_TRUE(game::dieSentries.empty());
-    EXPECT_EQ(game::musicSound.getStatus(), sf::Sound::Stopped);
-
-    // A second victory counts but does not announce the skin again.
-    beaten = game::saveData.timesBeatenDieSentry;
-    fight(false);
-    EXPECT_EQ(game::saveData.timesBeatenDieSentry, beaten + 1);
-    EXPECT_FALSE(sawSkinLine);
-}
-
-TEST_F(BossFlow, ALostFightEndsOnTheDeathScreen) {
-    const float bestHard = game::saveData.bestTimeHard;
-    fight(true);
-    EXPECT_EQ(game::saveData.timesDied, died + 1);
-    EXPECT_EQ(game::saveData.timesBeatenDieSentry, beaten);
-    EXPECT_EQ(game::saveData.bestTimeHard, bestHard);
-    EXPECT_FALSE(game::saveData.rgbSkinUnlocked);
+    game::difficulty = 1;
+    game::runActive = game::showDeathScreen = game::showMainMenu = true;
+    game::saveData.rgbSkinUnlocked = false;
 }
 
 } // namespace

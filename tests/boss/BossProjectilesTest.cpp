@@ -5,7 +5,8 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
+#include <cstdlib>
+#include <vector>
 
 namespace {
 
@@ -17,67 +18,54 @@ protected:
         game::director.eventTimer = -1e9f;
         game::frameTime = oneFrame;
     }
-
-    BounceBall ballAt(sf::Vector2f position, float angle) {
-        BounceBall ball;
-        aimBullet(ball, game::bossBulletTexture, position, angle, 300, 14000, 40);
-        ball.position = position; // no muzzle: exactly here
-        return ball;
-    }
 };
 
-TEST_F(BossShots, ABallBouncesOffASideAndOffBothInACorner) {
-    BounceBall side = ballAt(sf::Vector2f(1000, 14), -60);
-    side.update(); // into the top wall, far from the left and right sides
-    EXPECT_FLOAT_EQ(side.angle, 60.0f);
-
-    // Into the top-left corner: it turns back on both axes in the same update.
-    BounceBall corner = ballAt(sf::Vector2f(40, 40), -135);
-    float turnedAt = -1;
-    for (int f = 0; f < 30; f++) {
-        const float before = corner.angle;
-        corner.update();
-        if (before != corner.angle) {
-            EXPECT_FLOAT_EQ(corner.angle, 45.0f);
-            EXPECT_LT(turnedAt, 0.0f) << "turned twice";
-            turnedAt = float(f);
-        }
-    }
-    EXPECT_GE(turnedAt, 0.0f);
-    EXPECT_GT(corner.position.x, 40.0f);
-    EXPECT_GT(corner.position.y, 40.0f);
-
-    // Balls never leave the arena, whatever their course.
-    for (float angle = -180; angle < 180; angle += 7) {
-        BounceBall ball = ballAt(sf::Vector2f(1128, 450), angle);
-        for (int f = 0; f < 60 * 20; f++)
+TEST_F(BossShots, ABallBouncesOffASideOffBothInACornerAndNeverLeaves) {
+    // Into the top wall far from the sides; into the top-left corner, where it turns
+    // back on both axes in the same update; and a fan of courses that must stay inside.
+    struct Row { sf::Vector2f start; float angle, bounced; int frames; };
+    std::vector<Row> rows = {{{1000, 14}, -60, 60, 1}, {{40, 40}, -135, 45, 30}};
+    for (float angle = -180; angle < 180; angle += 7)
+        rows.push_back({{1128, 450}, angle, 0, 60 * 20});
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.angle);
+        BounceBall ball;
+        aimBullet(ball, game::bossBulletTexture, row.start, row.angle, 300, 14000, 40);
+        ball.position = row.start; // no muzzle: exactly here
+        int turns = 0;
+        for (int f = 0; f < row.frames; f++) {
+            const float before = ball.angle;
             ball.update();
-        EXPECT_TRUE(ball.position.x > -50 && ball.position.x < 2306 && ball.position.y > -50 && ball.position.y < 950)
-            << "angle " << angle;
+            turns += ball.angle != before;
+        }
+        EXPECT_TRUE(ball.position.x > -50 && ball.position.x < 2306 && ball.position.y > -50 && ball.position.y < 950);
+        if (row.frames < 60) {
+            EXPECT_EQ(turns, 1);
+            EXPECT_FLOAT_EQ(ball.angle, row.bounced);
+        }
     }
 }
 
 TEST_F(BossShots, ALaserSentryCycleTakesThreePointSevenSeconds) {
     std::srand(5);
     LaserSentry sentry = makeLaserSentry(sf::Vector2f(1128, 450));
-    int alarmFrame = -1, beamFrame = -1, nextFlightFrame = -1;
-    for (int f = 1; f < 400 && nextFlightFrame < 0; f++) {
+    int changedAt[3] = {-1, -1, -1}; // frames of the warning, the beams and the next flight
+    for (int f = 1; f < 400 && changedAt[2] < 0; f++) {
         const std::int16_t before = sentry.state;
         updateLaserSentry(sentry);
-        if (before == 0 && sentry.state == 1)
-            alarmFrame = f;
-        if (before == 1 && sentry.state == 2)
-            beamFrame = f;
-        if (before == 2 && sentry.state == 0)
-            nextFlightFrame = f;
+        if (sentry.state != before)
+            changedAt[before] = f;
     }
     // Each of the four waits may end a frame late.
-    EXPECT_NEAR(alarmFrame * oneFrame, 0.9f + 0.8f, 2.5f * oneFrame);
-    EXPECT_NEAR((beamFrame - alarmFrame) * oneFrame, 0.5f, 1.5f * oneFrame);
-    EXPECT_NEAR(nextFlightFrame * oneFrame, 3.7f, 4.5f * oneFrame);
-    EXPECT_EQ(game::lasers.size(), 8u); // four warning lines, then four beams
-    EXPECT_EQ(game::lasers[0].name, "alarm");
-    EXPECT_EQ(game::lasers[4].name, "laserbeam");
+    EXPECT_NEAR(changedAt[0] * oneFrame, 0.9f + 0.8f, 2.5f * oneFrame);
+    EXPECT_NEAR((changedAt[1] - changedAt[0]) * oneFrame, 0.5f, 1.5f * oneFrame);
+    EXPECT_NEAR(changedAt[2] * oneFrame, 3.7f, 4.5f * oneFrame);
+    ASSERT_EQ(game::lasers.size(), 8u); // four warning lines, then four beams, along the four axes
+    const float axes[4] = {0, 180, 90, -90};
+    for (int i = 0; i < 8; i++) {
+        EXPECT_EQ(game::lasers[i].name, i < 4 ? "alarm" : "laserbeam");
+        EXPECT_EQ(game::lasers[i].angle, axes[i % 4]);
+    }
 }
 
 TEST_F(BossShots, BeamsHurtEveryFrameButWarningsNever) {
@@ -94,38 +82,12 @@ TEST_F(BossShots, BeamsHurtEveryFrameButWarningsNever) {
     game::lasers.emplace_back(game::laserTexture, p.x - 300, p.y, 0.0f, 4000.0f, 1.5f, 50, "laserbeam");
     frame(); // the beam grows 67 units: not yet there
     int framesOnPlayer = 0;
-    while (game::player.health > 0 && framesOnPlayer < 100) {
+    for (; game::player.health > 0 && framesOnPlayer < 100; framesOnPlayer++)
         frame();
-        framesOnPlayer++;
-    }
     // 300 units at 4000 a second take a few frames; then 20 frames of 50 each.
     EXPECT_EQ(game::player.health, 0);
     EXPECT_LE(framesOnPlayer, 25);
     EXPECT_FALSE(game::runActive);
-}
-
-TEST_F(BossShots, TheEndOfTheLaserAttackTakesEveryLaserAtOnce) {
-    startTestRun(4);
-    DieSentry& boss = game::dieSentries[0];
-    boss.attack = -1;
-    boss.nextAttack = 3;
-    boss.attackTimer = 5;
-    frame();
-    EXPECT_EQ(boss.attack, 3);
-    EXPECT_EQ(game::laserSentries.size(), 8u);
-    bool sawBeams = false;
-    while (boss.attack == 3) {
-        game::player.health = 1000;
-        frame();
-        sawBeams = sawBeams || !game::lasers.empty();
-        if (boss.attackTimer > 42.9f && boss.attack == 3) {
-            ASSERT_FALSE(game::laserSentries.empty());
-        }
-    }
-    EXPECT_TRUE(sawBeams);
-    EXPECT_TRUE(game::lasers.empty());
-    EXPECT_TRUE(game::laserSentries.empty());
-    EXPECT_EQ(boss.nextAttack, 4);
 }
 
 } // namespace

@@ -9,71 +9,61 @@
 
 namespace {
 
-class Upgrades : public RunScenario {
-protected:
-    SentryDirector director;
-
-    void SetUp() override {
-        RunScenario::SetUp();
-        resetRun();
-        game::hud = Hud();
-        game::frameTime = 1.0f / 60.0f;
+// The statistic that upgrade choice 1 to 3 raises on the i-th sentry of a kind.
+float raised(int kind, int choice, std::size_t i) {
+    if (kind == 1) {
+        const BulletSentry& s = game::bulletSentries[i];
+        return choice == 1 ? s.fireInterval : choice == 2 ? s.projectileSpeed : float(s.damage);
     }
-
-    void upgrade(int kind, int choice, float factor) {
-        director.upgradeChoice = choice;
-        director.upgradeFactor = factor;
-        applyUpgrade(director, kind);
+    if (kind == 2) {
+        const HomingSentry& s = game::homingSentries[i];
+        return choice == 1 ? s.fireInterval : choice == 2 ? s.projectileSpeed : float(s.damage);
     }
-};
-
-TEST_F(Upgrades, AccumulateByStepsOfTheBaseAndDivideIntervals) {
-    createBulletSentry(sf::Vector2f(141, 450));
-    createBulletSentry(sf::Vector2f(141, 150));
-    upgrade(1, 3, 1.25f);
-    upgrade(1, 3, 1.25f);
-    upgrade(1, 1, 1.25f);
-    upgrade(1, 1, 1.25f);
-    for (const BulletSentry& sentry : game::bulletSentries) {
-        EXPECT_EQ(sentry.damage, 90); // 60 -> 75 -> 90, not 60 -> 75 -> 93
-        EXPECT_NEAR(sentry.fireInterval, 0.704f, 1e-6f);
-    }
-    upgrade(1, 2, 1.1f);
-    EXPECT_NEAR(game::bulletSentries[0].projectileSpeed, 715.0f, 1e-3f);
-
-    createHomingSentry(sf::Vector2f(141, 750));
-    upgrade(2, 3, 1.77f);
-    EXPECT_EQ(game::homingSentries[0].damage, 88); // 50 + 38.5, truncated
-
-    createBombSentry(sf::Vector2f(300, 450));
-    upgrade(3, 2, 1.25f); // any choice shortens the fuse
-    EXPECT_FLOAT_EQ(game::bombSentries[0].explosionDelay, 1.4f);
-
-    createPushwaveSentry(sf::Vector2f(500, 450));
-    upgrade(4, 3, 1.5f);
-    EXPECT_FLOAT_EQ(game::pushwaveSentries[0].maxPushDistance, 600.0f);
-
-    // A sentry placed later starts from the base again.
-    createBulletSentry(sf::Vector2f(2115, 450));
-    EXPECT_EQ(game::bulletSentries.back().damage, 60);
-    EXPECT_FLOAT_EQ(game::bulletSentries.back().fireInterval, 1.1f);
+    if (kind == 3)
+        return game::bombSentries[i].explosionDelay;
+    const PushwaveSentry& s = game::pushwaveSentries[i];
+    return choice == 1 ? s.fireInterval : choice == 2 ? s.projectileSpeed : s.maxPushDistance;
 }
 
-TEST_F(Upgrades, AnnounceEachUpgradeOnceWithTheGamesOwnWording) {
-    createBulletSentry(sf::Vector2f(141, 450));
-    createBulletSentry(sf::Vector2f(141, 150));
-    upgrade(1, 1, 1.25f);
-    EXPECT_EQ(game::hud.messageLog, "- Attack speed of all BULLET SENTRIES\nwas increased by 1.25x\n\n");
+class Upgrades : public RunScenario {};
 
-    createHomingSentry(sf::Vector2f(141, 750));
-    game::hud = Hud();
-    upgrade(2, 2, 1.77f);
-    EXPECT_EQ(game::hud.messageLog, "- Projectile of all HOMING SENTRIES\nwas increased by 1.77x\n\n");
-
-    createBombSentry(sf::Vector2f(300, 450));
-    game::hud = Hud();
-    upgrade(3, 1, 1.1f);
-    EXPECT_EQ(game::hud.messageLog, "- Explosion Delay of all BOMB SENTRIES\nwas increased by 1.1x\n\n");
+TEST_F(Upgrades, RaiseEverySentryOfTheKindAndSayWhatWasRaised) {
+    struct Row { int kind, choice, times; float factor, expected; const char* message; };
+    const Row rows[] = {
+        // 60 -> 75 -> 90: each step adds a quarter of the base, not of the current value.
+        {1, 3, 2, 1.25f, 90, "- Damage of all BULLET SENTRIES\nwas increased by 1.25x\n\n"},
+        {1, 1, 2, 1.25f, 0.704f, "- Attack speed of all BULLET SENTRIES\nwas increased by 1.25x\n\n"},
+        {1, 2, 1, 1.1f, 715, "- Projectile speed of all BULLET SENTRIES\nwas increased by 1.1x\n\n"},
+        {2, 3, 1, 1.77f, 88, "- Damage of all HOMING SENTRIES\nwas increased by 1.77x\n\n"}, // 50 + 38.5
+        {2, 2, 1, 1.5f, 1170, "- Projectile of all HOMING SENTRIES\nwas increased by 1.5x\n\n"},
+        {2, 1, 1, 1.4f, 1.0f, "- Attack speed of all HOMING SENTRIES\nwas increased by 1.4x\n\n"},
+        // Every choice shortens the fuse, whatever the message says.
+        {3, 2, 1, 1.25f, 1.4f, "- Explosion Delay of all BOMB SENTRIES\nwas increased by 1.25x\n\n"},
+        {4, 3, 1, 1.5f, 600, "- Max Push Distance of all PUSHWAVE SENTRIES\nwas increased by 1.5x\n\n"},
+        {4, 2, 1, 1.6f, 1120, "- Projectile speed of all PUSHWAVE SENTRIES\nwas increased by 1.6x\n\n"},
+        {4, 1, 1, 1.75f, 1.2f, "- Attack speed of all PUSHWAVE SENTRIES\nwas increased by 1.75x\n\n"},
+    };
+    using Place = void (*)(sf::Vector2f);
+    const Place place[5] = {nullptr, createBulletSentry, createHomingSentry, createBombSentry, createPushwaveSentry};
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.message);
+        resetRun();
+        place[row.kind](sf::Vector2f(141, 450));
+        place[row.kind](sf::Vector2f(141, 150));
+        const float base = raised(row.kind, row.choice, 0);
+        SentryDirector director;
+        director.upgradeChoice = row.choice;
+        director.upgradeFactor = row.factor;
+        for (int n = 0; n < row.times; n++) {
+            game::hud = Hud();
+            applyUpgrade(director, row.kind);
+        }
+        EXPECT_EQ(game::hud.messageLog, row.message); // once, however many sentries changed
+        EXPECT_NEAR(raised(row.kind, row.choice, 0), row.expected, 1e-3f);
+        EXPECT_NEAR(raised(row.kind, row.choice, 1), row.expected, 1e-3f);
+        place[row.kind](sf::Vector2f(2115, 450)); // a sentry placed later starts from the base
+        EXPECT_EQ(raised(row.kind, row.choice, 2), base);
+    }
 }
 
 } // namespace
