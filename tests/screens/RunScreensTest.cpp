@@ -115,7 +115,8 @@ TEST_F(RunScreens, RestartAndQuitEndTheRunWithoutADeath) {
     EXPECT_FALSE(game::showMainMenu);
 
     game::runActive = game::showDeathScreen = true;
-    driver.press(960, 890);
+    driver.release(); // a new press, after the one that restarted
+    driver.step = [this](int) { driver.press(960, 890); };
     pauseMenu();
     EXPECT_FALSE(game::runActive);
     EXPECT_FALSE(game::showDeathScreen);
