@@ -27,16 +27,52 @@ sf::Time now() {
     return script ? t.scriptedTime : t.realClock.getElapsedTime() + t.realOffset;
 }
 
-} // namespace
-
-bool keyHeld(sf::Keyboard::Key key) {
+bool deviceKeyHeld(sf::Keyboard::Key key) {
     if (script)
         return std::find(script->keys.begin(), script->keys.end(), key) != script->keys.end();
     return sf::Keyboard::isKeyPressed(key);
 }
 
-bool leftButtonHeld() {
+bool deviceLeftButtonHeld() {
     return script ? script->leftButton : sf::Mouse::isButtonPressed(sf::Mouse::Left);
+}
+
+// A press of the left button or of Escape as the game last saw it.
+struct Press {
+    bool seenHeld = false; // held when last looked at
+    bool leftOver = false; // held since before the screen now showing opened
+};
+
+Press leftPress;
+Press escapePress;
+
+// A release ends a left-over press; true when held by a press of this screen.
+bool look(Press& press, bool held) {
+    if (!held)
+        press.leftOver = false;
+    press.seenHeld = held;
+    return held && !press.leftOver;
+}
+
+void markLeftOver(Press& press, bool held) {
+    press.leftOver = held && press.seenHeld;
+    press.seenHeld = held;
+}
+
+} // namespace
+
+bool keyHeld(sf::Keyboard::Key key) {
+    const bool held = deviceKeyHeld(key);
+    return key == sf::Keyboard::Escape ? look(escapePress, held) : held;
+}
+
+bool leftButtonHeld() {
+    return look(leftPress, deviceLeftButtonHeld());
+}
+
+void beginScreen() {
+    markLeftOver(leftPress, deviceLeftButtonHeld());
+    markLeftOver(escapePress, deviceKeyHeld(sf::Keyboard::Escape));
 }
 
 sf::Vector2i mousePixel(const sf::Window& window) {
@@ -73,6 +109,8 @@ void useScript(Script* newScript) {
     const sf::Time current = now();
     Timeline& t = timeline();
     script = newScript;
+    leftPress = Press();
+    escapePress = Press();
     if (script)
         t.scriptedTime = current;
     else
@@ -80,6 +118,8 @@ void useScript(Script* newScript) {
 }
 
 void endFrame() {
+    look(leftPress, deviceLeftButtonHeld());
+    look(escapePress, deviceKeyHeld(sf::Keyboard::Escape));
     if (!script)
         return;
     timeline().scriptedTime += script->frameStep;

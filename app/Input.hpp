@@ -10,8 +10,27 @@
 
 namespace input {
 
+// The left button and Escape read as released while they are left over from the
+// screen before (see beginScreen); every other key reads as it is.
 bool keyHeld(sf::Keyboard::Key key);
 bool leftButtonHeld();
+
+// Called as a screen opens and as it returns to the screen that opened it. A left
+// button or Escape held now that was already seen held began on the screen before:
+// it reads as released here until it has been let go once, so that one click never
+// acts on two screens. A press nobody has seen yet began this very moment and
+// belongs to the screen now showing.
+void beginScreen();
+
+// Declared first in every screen function: beginScreen() as the screen opens and
+// again as it returns, whichever way it returns.
+struct ScreenScope {
+    ScreenScope() { beginScreen(); }
+    ~ScreenScope() { beginScreen(); }
+    ScreenScope(const ScreenScope&) = delete;
+    ScreenScope& operator=(const ScreenScope&) = delete;
+};
+
 sf::Vector2i mousePixel(const sf::Window& window); // relative to the window's top-left
 bool hasFocus(const sf::Window& window);
 
@@ -35,8 +54,10 @@ private:
 };
 
 // What a test makes the devices report. The event pump calls endFrame() once at the
-// end of every frame: the script's clock then advances by frameStep and onFrameEnd
-// runs, where a test looks at the game and changes the script for the next frame.
+// end of every frame: it looks at the left button and Escape (so a release between
+// two reads is never missed), then the script's clock advances by frameStep and
+// onFrameEnd runs, where a test looks at the game and changes the script for the
+// next frame.
 struct Script {
     sf::Vector2i mouse;                      // pixels, relative to the window
     bool leftButton = false;
@@ -49,6 +70,7 @@ struct Script {
 };
 
 // Hands the devices and the clock to a script; nullptr gives them back to SFML.
+// Either way nothing of the new devices has been seen held yet.
 void useScript(Script* script);
 void endFrame();
 

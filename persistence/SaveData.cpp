@@ -7,7 +7,9 @@
 #include <cstdio>
 #include <fcntl.h>
 #include <filesystem>
+#include <iostream>
 #include <locale>
+#include <sstream>
 #include <system_error>
 #include <unistd.h>
 
@@ -21,6 +23,21 @@ bool syncToDisk(const std::string& path) {
     const bool synced = ::fsync(fd) == 0;
     ::close(fd);
     return synced;
+}
+
+// The 25 values in the order of the file, named for the message about a file that
+// stops early.
+constexpr int valueCount = 25;
+const char* const valueNames[valueCount] = {
+    "timeSpentDodging", "timesOpenedGame", "distanceTravelled", "the red of playerColor",
+    "the green of playerColor", "the blue of playerColor", "antialiasing", "maxFps", "vsync", "showFps",
+    "fullscreen", "audioVolume", "bestTimeAverage", "bestTimeHard", "bestTimeHell", "bossFightUnlocked",
+    "rgbSkinUnlocked", "timesBeatenDieSentry", "timesDied", "timesHitByProjectile", "timesAttemptedDieSentry",
+    "rgbSkinEnabled", "buttonsClicked", "musicVolume", "timeSpentDodgingDieSentry"};
+
+// The three channels of the colour share line 4.
+int lineOf(int value) {
+    return value < 3 ? value + 1 : value < 6 ? 4 : value - 1;
 }
 
 } // namespace
@@ -50,43 +67,49 @@ bool SaveData::load() {
 
     // Once a value fails, the stream refuses every later one and they keep their
     // values: a non-number reads as 0, an int out of range as its nearest limit, and
-    // a bool other than 0 or 1 as true.
-    stream >> timeSpentDodging >> timesOpenedGame >> distanceTravelled
-           >> red >> green >> blue
-           >> game::antialiasing >> game::maxFps >> game::vsync >> game::showFps
-           >> game::fullscreen >> game::audioVolume
-           >> bestTimeAverage >> bestTimeHard >> bestTimeHell
-           >> bossFightUnlocked >> rgbSkinUnlocked
-           >> timesBeatenDieSentry >> timesDied >> timesHitByProjectile
-           >> timesAttemptedDieSentry >> rgbSkinEnabled >> buttonsClicked
-           >> game::musicVolume >> timeSpentDodgingDieSentry;
+    // a bool other than 0 or 1 as true. The count of values read whole tells which
+    // one stopped the read.
+    int valuesRead = 0;
+    const auto read = [&](auto&... values) { ((stream >> values && ++valuesRead), ...); };
+    read(timeSpentDodging, timesOpenedGame, distanceTravelled, red, green, blue,
+         game::antialiasing, game::maxFps, game::vsync, game::showFps, game::fullscreen, game::audioVolume,
+         bestTimeAverage, bestTimeHard, bestTimeHell, bossFightUnlocked, rgbSkinUnlocked,
+         timesBeatenDieSentry, timesDied, timesHitByProjectile, timesAttemptedDieSentry, rgbSkinEnabled,
+         buttonsClicked, game::musicVolume, timeSpentDodgingDieSentry);
 
+    const bool damaged = valuesRead < valueCount;
+    const bool endedEarly = stream.eof();
+    std::ostringstream asItWas;
+    if (damaged) {
+        stream.clear();
+        stream.seekg(0);
+        asItWas << stream.rdbuf();
+    }
     stream.close();
     stream.clear();
     playerColor = sf::Color(static_cast<sf::Uint8>(red), static_cast<sf::Uint8>(green),
                             static_cast<sf::Uint8>(blue), 255);
+
+    // The next save rewrites the file from what was read, and every value after the
+    // one that failed would be gone for good: the file is kept aside as it was.
+    if (damaged) {
+        const std::string copyPath = savePath + ".damaged";
+        const bool kept = writeSafely(copyPath, asItWas.str());
+        std::cerr << savePath << ": " << valueNames[valuesRead] << " on line " << lineOf(valuesRead)
+                  << (endedEarly ? " is missing, the file ends before it" : " could not be read")
+                  << (kept ? "; the file as it was is kept in " : "; no copy of it could be written to ")
+                  << copyPath << '\n';
+    }
     return true;
 }
 
 bool SaveData::save() {
-    // The record goes to a file beside the save first and replaces it by a rename,
-    // so a full disk or a crash mid-write never leaves a half-written save.
-    const std::filesystem::path target(savePath);
-    const std::filesystem::path folder = target.has_parent_path() ? target.parent_path() : ".";
-    std::error_code ignored;
-    std::filesystem::create_directories(folder, ignored);
-    const std::string tempPath = savePath + ".tmp";
-
-    stream.open(tempPath, std::ios::out | std::ios::trunc);
-    if (!stream.is_open()) {
-        stream.clear();
-        return false;
-    }
-    stream.imbue(std::locale::classic());
-    stream.precision(6); // floats as printf's %g writes them
+    std::ostringstream record;
+    record.imbue(std::locale::classic());
+    record.precision(6); // floats as printf's %g writes them
 
     const auto flag = [](bool value) { return value ? 1 : 0; };
-    stream << timeSpentDodging << '\n'
+    record << timeSpentDodging << '\n'
            << timesOpenedGame << '\n'
            << distanceTravelled << '\n'
            << int(playerColor.r) << ' ' << int(playerColor.g) << ' ' << int(playerColor.b) << '\n'
@@ -109,6 +132,24 @@ bool SaveData::save() {
            << buttonsClicked << '\n'
            << game::musicVolume << '\n'
            << timeSpentDodgingDieSentry;
+    return writeSafely(savePath, record.str());
+}
+
+bool SaveData::writeSafely(const std::string& path, const std::string& text) {
+    // The text goes to a file beside the target first and replaces it by a rename,
+    // so a full disk or a crash mid-write never leaves a half-written file.
+    const std::filesystem::path target(path);
+    const std::filesystem::path folder = target.has_parent_path() ? target.parent_path() : ".";
+    std::error_code ignored;
+    std::filesystem::create_directories(folder, ignored);
+    const std::string tempPath = path + ".tmp";
+
+    stream.open(tempPath, std::ios::out | std::ios::trunc);
+    if (!stream.is_open()) {
+        stream.clear();
+        return false;
+    }
+    stream << text;
 
     stream.flush();
     bool written = !stream.fail();
@@ -116,11 +157,11 @@ bool SaveData::save() {
     written = written && !stream.fail();
     stream.clear();
 
-    // A save the player has write-protected stays as it is, as it would if it were
+    // A file the player has write-protected stays as it is, as it would if it were
     // written in place; the rename alone would replace it.
-    const bool targetWritable = ::access(savePath.c_str(), W_OK) == 0 || errno == ENOENT;
+    const bool targetWritable = ::access(path.c_str(), W_OK) == 0 || errno == ENOENT;
     if (!written || !targetWritable || !syncToDisk(tempPath)
-        || std::rename(tempPath.c_str(), savePath.c_str()) != 0) {
+        || std::rename(tempPath.c_str(), path.c_str()) != 0) {
         std::remove(tempPath.c_str());
         return false;
     }

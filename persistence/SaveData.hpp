@@ -32,9 +32,14 @@ struct SaveData {
 
     // Reads as many of the 25 values as the file holds, stopping at the first that
     // cannot be read; the rest keep their values. False when the file cannot be opened.
+    // A file that stops early is copied whole to savePath + ".damaged" first, since the
+    // next save overwrites what could not be read.
     bool load();
 
     // Replaces the file with the record and the settings. The old file stays whole
     // unless the new one was written completely; false when it could not be.
     bool save();
+
+    // Replaces the file at path with text, the same way save() does.
+    bool writeSafely(const std::string& path, const std::string& text);
 };

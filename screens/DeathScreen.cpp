@@ -36,6 +36,7 @@ bool bookDeath(float runTime) {
 } // namespace
 
 void deathScreen() {
+    const input::ScreenScope scope; // a press held from the screen before waits for a release
     const sf::Texture backdropTexture = blurTexture(windowSnapshot());
     const sf::Sprite backdrop(backdropTexture);
 

@@ -9,6 +9,7 @@
 #include "ui/Text.hpp"
 
 void difficultyScreen() {
+    const input::ScreenScope scope; // a press held from the screen before waits for a release
     const sf::Text title = makeCentredText("Select a Difficulty", 120, sf::Text::Bold, sf::Color::White, {960, 270});
     Button average(210, 590, 300, 140, "Average", sf::Color::White, 5);
     Button hard(710, 590, 300, 140, "Hard", sf::Color::White, 5);
@@ -20,7 +21,7 @@ void difficultyScreen() {
                                             50, sf::Text::Bold, sf::Color::White, {960, 440});
     Button ok(960, 640, 500, 100, "OK", sf::Color::White, 5);
     bool noticeShown = false;
-    // A press on "Play" may still be held: "Hard" and "HELL" lie partly under it.
+    // Guards the difficulties: "Hard" and "HELL" lie partly under "Play".
     float screenTimer = 0;
 
     while (true) {

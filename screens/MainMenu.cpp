@@ -13,6 +13,7 @@
 #include "ui/Text.hpp"
 
 void mainMenu() {
+    const input::ScreenScope scope; // a press held from the screen before waits for a release
     game::frameClock.restart();
     game::saveData.save();
 

@@ -12,6 +12,7 @@
 #include "ui/Text.hpp"
 
 void pauseMenu() {
+    const input::ScreenScope scope; // a press held from the screen before waits for a release
     const sf::Texture backdropTexture = blurTexture(windowSnapshot());
     sf::Sprite backdrop(backdropTexture);
     backdrop.setScale(1920.0f / float(backdropTexture.getSize().x), 1080.0f / float(backdropTexture.getSize().y));

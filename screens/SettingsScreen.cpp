@@ -115,6 +115,7 @@ bool runSettings() {
 } // namespace
 
 void settingsScreen() {
+    const input::ScreenScope scope; // a press held from the screen before waits for a release
     // After "Apply" the screen opens afresh: every widget is rebuilt from the
     // applied settings and the one-second wait starts again.
     while (runSettings()) {

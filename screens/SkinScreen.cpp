@@ -13,6 +13,7 @@
 #include <cstdint>
 
 void skinScreen() {
+    const input::ScreenScope scope; // a press held from the screen before waits for a release
     std::int32_t red = game::saveData.playerColor.r;
     std::int32_t green = game::saveData.playerColor.g;
     std::int32_t blue = game::saveData.playerColor.b;

@@ -31,6 +31,7 @@ std::string statsText(const SaveData& s) {
 }
 
 void statsScreen() {
+    const input::ScreenScope scope; // a press held from the screen before waits for a release
     Button back(120, 120, 120, 100, "<", sf::Color::White, 4);
     // Composed once: the press on "<" that leaves is counted after it was made.
     sf::Text text = makeText(statsText(game::saveData), 30, sf::Text::Regular, sf::Color::White);

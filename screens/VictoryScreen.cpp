@@ -9,6 +9,7 @@
 #include "ui/Text.hpp"
 
 void victoryScreen() {
+    const input::ScreenScope scope; // a press held from the screen before waits for a release
     // Laid out from the panel, outlined in gold.
     const float px = 960, py = 540, w = 1200, h = 950;
     const sf::Color gold(255, 200, 0, 255);

@@ -89,10 +89,11 @@ TEST_F(Menus, WithoutTheFocusNoPressOrKeyIsActedOn) {
 }
 
 TEST_F(Menus, PlayActsAtOnceAndAHeldPressWaitsForTheDifficultyGuard) {
-    // Held over the part of "Play" that covers "Hard": "Play" on the first frame,
-    // then "Hard" once the selection has been open 0.2 s, inclusive.
+    // Over the part of "Play" that covers "Hard": "Play" on the first frame, let go
+    // and pressed again at once, then "Hard" once the selection has been open 0.2 s.
     driver.script.frameStep = sf::milliseconds(50);
     driver.press(800, 560);
+    driver.step = [this](int frame) { frame == 1 ? driver.release() : driver.press(800, 560); };
     mainMenu();
     EXPECT_TRUE(game::appRunning);
     EXPECT_EQ(game::difficulty, 2);

@@ -49,6 +49,7 @@ int ScreenDriver::runScreen(void (*screen)(), const std::vector<Frame>& frames, 
             afterFrame(done);
         show(done < int(frames.size()) ? frames[done] : idle);
     };
+    input::useScript(&script); // a new opening: no press of the script has been seen yet
     show(frames.empty() ? idle : frames[0]);
     game::frameClock.restart(); // the first frame then lasts no time at all
     screen();
