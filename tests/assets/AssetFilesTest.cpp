@@ -4,7 +4,7 @@
 // player texture the skin colour can tint, beams that stretch without seams, bullets
 // that stay visible as they redden, a pushwave strip that reads as one even front.
 // Runs from the repository root, under an X display (textures need OpenGL).
-#include "app/Mp3.hpp"
+#include "tests/support/DecodeWhole.hpp"
 
 #include <gtest/gtest.h>
 
@@ -303,7 +303,7 @@ TEST(Sounds, TheButtonTickIsShortEnoughForAClickToCountOnce) {
 
 TEST(Music, TheThemeLastsTheFightAndBuildsUp) {
     sf::SoundBuffer theme;
-    ASSERT_TRUE(loadMp3(theme, "Assets/Music/dieSentryTheme.mp3"));
+    ASSERT_TRUE(decodeWhole(theme, "Assets/Music/dieSentryTheme.mp3"));
     EXPECT_EQ(theme.getChannelCount(), 2u);
     const float seconds = theme.getDuration().asSeconds();
     EXPECT_GE(seconds, 220.0f);

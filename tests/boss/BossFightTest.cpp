@@ -28,8 +28,7 @@ protected:
 
 TEST_F(BossFight, SetUpOpensTheFightAtTheCentre) {
     const int attempts = game::saveData.timesAttemptedDieSentry;
-    const sf::SoundBuffer theme = silence(2.0f);
-    game::musicSound.setBuffer(theme);
+    game::musicSound.openFromFile(VIZOVID_SOURCE_DIR "/Assets/Music/dieSentryTheme.mp3");
     startTestRun(4);
     ASSERT_EQ(game::dieSentries.size(), 1u);
     EXPECT_EQ(boss().position, sf::Vector2f(1128, 450));
@@ -49,7 +48,6 @@ TEST_F(BossFight, SetUpOpensTheFightAtTheCentre) {
     resetRun();
     EXPECT_EQ(game::musicSound.getStatus(), sf::Sound::Stopped);
     EXPECT_EQ(game::arenaFrame.getOutlineColor(), sf::Color::White);
-    game::musicSound.resetBuffer();
 }
 
 TEST_F(BossFight, TheProgrammeRunsItsAttacksOnTimeToTheEnd) {

@@ -37,7 +37,6 @@ bool skinLineShown() {
 class BossFlow : public ::testing::Test {
 protected:
     ScreenDriver driver;
-    sf::SoundBuffer longSound = silence(10.0f);
     int beaten = 0, died = 0;
     bool sawSavedVictory = false, sawSkinLine = false;
 
@@ -45,7 +44,7 @@ protected:
         static bool fontLoaded = game::arialFont.loadFromFile(VIZOVID_SOURCE_DIR "/Assets/Fonts/ARIAL.ttf");
         ASSERT_TRUE(fontLoaded);
         useTestTextures();
-        game::musicSound.setBuffer(longSound);
+        game::musicSound.openFromFile(VIZOVID_SOURCE_DIR "/Assets/Music/dieSentryTheme.mp3");
         game::difficulty = 4;
         game::saveData.rgbSkinUnlocked = false; // whatever an earlier run of the tests saved
         beaten = game::saveData.timesBeatenDieSentry;

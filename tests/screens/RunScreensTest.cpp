@@ -34,7 +34,7 @@ protected:
         static bool fontLoaded = game::arialFont.loadFromFile(VIZOVID_SOURCE_DIR "/Assets/Fonts/ARIAL.ttf");
         ASSERT_TRUE(fontLoaded);
         game::buttonSound.setBuffer(longSound);
-        game::musicSound.setBuffer(longSound);
+        game::musicSound.openFromFile(VIZOVID_SOURCE_DIR "/Assets/Music/dieSentryTheme.mp3");
         SaveData& save = game::saveData;
         save.bestTimeAverage = save.bestTimeHard = save.bestTimeHell = 0;
         save.bossFightUnlocked = false;
