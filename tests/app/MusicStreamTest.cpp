@@ -5,50 +5,31 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
 #include <vector>
 
 namespace {
-
-enum class Call { Play, Pause, Stop };
-
-struct Step {
-    Call call;
-    sf::SoundSource::Status then;
-};
-
-struct Case {
-    const char* what;
-    const char* file;
-    std::vector<Step> steps;
-};
 
 constexpr auto playing = sf::SoundSource::Playing, paused = sf::SoundSource::Paused,
                stopped = sf::SoundSource::Stopped;
 
 TEST(MusicStream, FollowsTheFightThroughPauseAndReset) {
-    const std::vector<Case> cases = {
-        {"set-up, pause menu, continue, reset", "dieSentryTheme.mp3",
-         {{Call::Play, playing}, {Call::Pause, paused}, {Call::Play, playing}, {Call::Stop, stopped}}},
-        {"a pause menu outside the fight leaves it stopped", "dieSentryTheme.mp3",
-         {{Call::Pause, stopped}, {Call::Play, playing}, {Call::Pause, paused}, {Call::Stop, stopped}}},
-        {"restarted after a reset", "dieSentryTheme.mp3",
-         {{Call::Play, playing}, {Call::Stop, stopped}, {Call::Play, playing}, {Call::Stop, stopped}}},
-        {"a missing theme stays silent", "noSuchTheme.mp3",
-         {{Call::Play, stopped}, {Call::Pause, stopped}, {Call::Play, stopped}, {Call::Stop, stopped}}},
+    // Calls: '>' play, '|' pause, '.' stop; each with the status it leaves.
+    const struct {
+        const char* file;
+        std::vector<std::pair<char, sf::SoundSource::Status>> steps;
+    } cases[] = {
+        {"dieSentryTheme.mp3", {{'>', playing}, {'|', paused}, {'>', playing}, {'.', stopped}, {'>', playing}}},
+        {"dieSentryTheme.mp3", {{'|', stopped}, {'.', stopped}, {'>', playing}, {'.', stopped}}},
+        {"noSuchTheme.mp3", {{'>', stopped}, {'|', stopped}, {'>', stopped}}},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
+    for (const auto& c : cases) {
         MusicStream music;
-        EXPECT_EQ(music.openFromFile(std::string(VIZOVID_SOURCE_DIR "/Assets/Music/") + c.file),
-                  c.file == std::string("dieSentryTheme.mp3"));
-        for (const Step& step : c.steps) {
-            if (step.call == Call::Play)
-                music.play();
-            else if (step.call == Call::Pause)
-                music.pause();
-            else
-                music.stop();
-            EXPECT_EQ(music.getStatus(), step.then);
+        EXPECT_EQ(music.openFromFile(std::string(VIZOVID_SOURCE_DIR "/Assets/Music/") + c.file), c.file[0] == 'd');
+        for (std::size_t i = 0; i < c.steps.size(); i++) {
+            const char call = c.steps[i].first;
+            call == '>' ? music.play() : call == '|' ? music.pause() : music.stop();
+            EXPECT_EQ(music.getStatus(), c.steps[i].second) << c.file << ", step " << i;
         }
     }
 }
