@@ -15,8 +15,7 @@ public:
     Mp3Stream& operator=(const Mp3Stream&) = delete;
     ~Mp3Stream() override;
 
-    // False, with nothing to play, when the file is missing or not an MP3. Must
-    // not be called while the stream plays.
+    // Stops first. False, with nothing to play, when the file is missing or not an MP3.
     bool openFromFile(const std::string& path);
 
 protected:
