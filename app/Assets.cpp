@@ -2,7 +2,6 @@
 #include "app/Assets.hpp"
 
 #include "app/GameContext.hpp"
-#include "app/Mp3.hpp"
 
 namespace {
 
@@ -72,8 +71,8 @@ void loadAssets() {
     game::playerHitBuffer.loadFromFile("Assets/Sounds/playerHit.wav");
     game::homingFireBuffer.loadFromFile("Assets/Sounds/homingFire.wav");
     game::buttonPressBuffer.loadFromFile("Assets/Sounds/buttonPress.wav");
-    loadMp3(game::dieSentryThemeBuffer, "Assets/Music/dieSentryTheme.mp3");
+    // The theme is only opened here; it is decoded a piece at a time while it plays.
+    game::musicSound.openFromFile("Assets/Music/dieSentryTheme.mp3");
 
-    game::musicSound.setBuffer(game::dieSentryThemeBuffer);
     game::buttonSound.setBuffer(game::buttonPressBuffer);
 }

@@ -72,10 +72,9 @@ sf::SoundBuffer bombExplodeBuffer;
 sf::SoundBuffer pushwaveFireBuffer;
 sf::SoundBuffer playerHitBuffer;
 sf::SoundBuffer buttonPressBuffer;
-sf::SoundBuffer dieSentryThemeBuffer;
 
 sf::Sound buttonSound;
-sf::Sound musicSound;
+MusicStream musicSound;
 
 SaveData saveData;
 

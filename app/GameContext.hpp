@@ -4,6 +4,7 @@
 #pragma once
 
 #include "app/Input.hpp"
+#include "app/MusicStream.hpp"
 #include "app/Settings.hpp"
 #include "boss/BounceBall.hpp"
 #include "boss/DieSentry.hpp"
@@ -96,10 +97,9 @@ extern sf::SoundBuffer bombExplodeBuffer;
 extern sf::SoundBuffer pushwaveFireBuffer;
 extern sf::SoundBuffer playerHitBuffer;
 extern sf::SoundBuffer buttonPressBuffer;
-extern sf::SoundBuffer dieSentryThemeBuffer; // the boss theme, decoded whole
 
 extern sf::Sound buttonSound; // every button press; a press while it plays is not counted
-extern sf::Sound musicSound;  // the boss theme; stopped by every run reset
+extern MusicStream musicSound; // the boss theme, read from its file while it plays; stopped by every run reset
 
 // The save record; it reads the save file while it is built, before any window exists.
 extern SaveData saveData;

@@ -32,11 +32,13 @@ TEST(Catalogue, LoadAssetsFindsEveryFileAndBuildsTheWalls) {
     }
     const sf::SoundBuffer* buffers[] = {&game::bulletFireBuffer, &game::pushwaveFireBuffer,
                                         &game::bombExplodeBuffer, &game::playerHitBuffer,
-                                        &game::homingFireBuffer, &game::buttonPressBuffer,
-                                        &game::dieSentryThemeBuffer};
+                                        &game::homingFireBuffer, &game::buttonPressBuffer};
     for (std::size_t i = 0; i < std::size(buffers); i++)
         EXPECT_GT(buffers[i]->getSampleCount(), 0u) << "buffer " << i;
     EXPECT_EQ(game::buttonSound.getBuffer(), &game::buttonPressBuffer);
+    game::musicSound.play(); // the theme opened: it plays
+    EXPECT_EQ(game::musicSound.getStatus(), sf::Sound::Playing);
+    game::musicSound.stop();
 
     // The top and left walls reach 10 units into the arena; the others start at its edge.
     ASSERT_GE(game::arenaWalls.size(), 4u);

@@ -1,7 +1,7 @@
 // The committed asset tree: every file the game loads is there and loads, with the
 // layout the drawing code cuts it to; the shader blurs. Runs from the repository
 // root, under an X display (textures need OpenGL).
-#include "app/Mp3.hpp"
+#include "tests/support/DecodeWhole.hpp"
 
 #include <gtest/gtest.h>
 
@@ -69,7 +69,7 @@ TEST(Files, FontsIconsSoundsAndTheThemeLoad) {
     EXPECT_LE(press.getDuration().asSeconds(), 0.2f);
     // The theme outlasts the fight's 227 s programme.
     sf::SoundBuffer theme;
-    ASSERT_TRUE(loadMp3(theme, "Assets/Music/dieSentryTheme.mp3"));
+    ASSERT_TRUE(decodeWhole(theme, "Assets/Music/dieSentryTheme.mp3"));
     EXPECT_GE(theme.getDuration().asSeconds(), 227.0f);
 }
 

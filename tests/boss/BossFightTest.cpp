@@ -19,8 +19,6 @@ protected:
 
 TEST_F(BossFight, SetUpOpensTheFightAtTheCentre) {
     const int attempts = game::saveData.timesAttemptedDieSentry;
-    const sf::SoundBuffer theme = silence(2.0f);
-    game::musicSound.setBuffer(theme);
     startTestRun(4);
     ASSERT_EQ(game::dieSentries.size(), 1u);
     EXPECT_EQ(boss().position, sf::Vector2f(1128, 450));
@@ -39,7 +37,6 @@ TEST_F(BossFight, SetUpOpensTheFightAtTheCentre) {
     resetRun();
     EXPECT_EQ(game::musicSound.getStatus(), sf::Sound::Stopped);
     EXPECT_EQ(game::arenaFrame.getOutlineColor(), sf::Color::White);
-    game::musicSound.resetBuffer();
 }
 
 TEST_F(BossFight, TheProgrammeRunsItsAttacksOnTimeToTheEnd) {

@@ -36,12 +36,9 @@ bool skinLineShown() {
 }
 
 TEST(BossFlow, AFightSurvivedEndsOnTheVictoryScreenAndSavesFirstALostOneOnTheDeathScreen) {
-    static bool fontLoaded = game::arialFont.loadFromFile(VIZOVID_SOURCE_DIR "/Assets/Fonts/ARIAL.ttf");
-    ASSERT_TRUE(fontLoaded);
+    loadGameAssets();
     ScreenDriver driver;
     useTestTextures();
-    const sf::SoundBuffer longSound = silence(10.0f);
-    game::musicSound.setBuffer(longSound);
     game::saveData.rgbSkinUnlocked = false; // whatever an earlier run of the tests saved
     const float bestHard = game::saveData.bestTimeHard;
     struct Row { const char* name; bool lose; int victories, deaths; bool skinLine; };

@@ -35,7 +35,6 @@ protected:
     void SetUp() override {
         loadGameAssets();
         game::buttonSound.setBuffer(longSound);
-        game::musicSound.setBuffer(longSound);
         SaveData& save = game::saveData;
         save.bestTimeAverage = save.bestTimeHard = save.bestTimeHell = 0;
         save.bossFightUnlocked = false;
