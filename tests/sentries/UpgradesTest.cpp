@@ -10,7 +10,7 @@
 namespace {
 
 template <typename Sentry>
-float shotStatistic(const Sentry& s, int choice) {
+float shotStat(const Sentry& s, int choice) {
     return choice == 1 ? s.fireInterval : choice == 2 ? s.projectileSpeed : float(s.damage);
 }
 
@@ -19,11 +19,11 @@ float raised(int kind, int choice, std::size_t i) {
     if (kind == 3)
         return game::bombSentries[i].explosionDelay;
     if (kind == 4)
-        return choice == 3 ? game::pushwaveSentries[i].maxPushDistance : shotStatistic(game::pushwaveSentries[i], choice);
-    return kind == 1 ? shotStatistic(game::bulletSentries[i], choice) : shotStatistic(game::homingSentries[i], choice);
+        return choice == 3 ? game::pushwaveSentries[i].maxPushDistance : shotStat(game::pushwaveSentries[i], choice);
+    return kind == 1 ? shotStat(game::bulletSentries[i], choice) : shotStat(game::homingSentries[i], choice);
 }
 
-class Upgrades : public RunScenario {};
+using Upgrades = RunScenario;
 
 TEST_F(Upgrades, RaiseEverySentryOfTheKindAndSayWhatWasRaised) {
     struct Row { int kind, choice, times; float factor, expected; const char* message; };
@@ -41,11 +41,11 @@ TEST_F(Upgrades, RaiseEverySentryOfTheKindAndSayWhatWasRaised) {
         {4, 2, 1, 1.6f, 1120, "- Projectile speed of all PUSHWAVE SENTRIES\nwas increased by 1.6x\n\n"},
         {4, 1, 1, 1.75f, 1.2f, "- Attack speed of all PUSHWAVE SENTRIES\nwas increased by 1.75x\n\n"},
     };
-    void (*const place[5])(sf::Vector2f) = {nullptr, createBulletSentry, createHomingSentry, createBombSentry, createPushwaveSentry};
+    void (*place[])(sf::Vector2f) = {createBulletSentry, createHomingSentry, createBombSentry, createPushwaveSentry};
     for (const Row& row : rows) {
         SCOPED_TRACE(row.message);
         resetRun();
-        place[row.kind](sf::Vector2f(141, 450)), place[row.kind](sf::Vector2f(141, 150));
+        place[row.kind - 1](sf::Vector2f(141, 450)), place[row.kind - 1](sf::Vector2f(141, 150));
         SentryDirector director;
         director.upgradeChoice = row.choice, director.upgradeFactor = row.factor;
         for (int n = 0; n < row.times; n++)
