@@ -7,52 +7,35 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
+#include <cmath>
+#include <set>
 #include <utility>
 #include <vector>
 
 namespace {
 
-class BossFight : public RunScenario {
-protected:
-    DieSentry& boss() { return game::dieSentries.at(0); }
-};
+using BossFight = RunScenario;
 
-TEST_F(BossFight, SetUpOpensTheFightAtTheCentre) {
-    const int attempts = game::saveData.timesAttemptedDieSentry;
-    startTestRun(4);
-    ASSERT_EQ(game::dieSentries.size(), 1u);
-    EXPECT_EQ(boss().position, sf::Vector2f(1128, 450));
-    EXPECT_EQ(boss().sprite.getTextureRect(), sf::IntRect(750, 0, 250, 250));
-    EXPECT_EQ(game::saveData.timesAttemptedDieSentry, attempts + 1);
+TEST_F(BossFight, SetUpOpensAtTheCentreAndTheProgrammeRunsItsAttacksOnTimeToTheEnd) {
+    startTestRun(4, 99);
+    EXPECT_EQ(game::dieSentries.at(0).position, sf::Vector2f(1128, 450));
+    EXPECT_EQ(game::dieSentries.at(0).sprite.getTextureRect(), sf::IntRect(750, 0, 250, 250));
     EXPECT_EQ(game::hud.messageLog, "Good luck");
     EXPECT_EQ(game::arenaFrame.getOutlineColor(), sf::Color(250, 30, 30, 255));
-    EXPECT_EQ(game::musicSound.getStatus(), sf::Sound::Playing);
-    const int hits = game::saveData.timesHitByProjectile;
-    frame(); // the entrance blast goes off at once
-    ASSERT_EQ(game::bombs.size(), 1u);
-    EXPECT_TRUE(game::bombs[0].exploded);
-    frame(); // and is no hit: no damage, no count
-    EXPECT_EQ(game::player.health, 1000);
-    EXPECT_EQ(game::saveData.timesHitByProjectile, hits);
-    resetRun();
-    EXPECT_EQ(game::musicSound.getStatus(), sf::Sound::Stopped);
-    EXPECT_EQ(game::arenaFrame.getOutlineColor(), sf::Color::White);
-}
 
-TEST_F(BossFight, TheProgrammeRunsItsAttacksOnTimeToTheEnd) {
-    startTestRun(4, 99);
     std::vector<std::pair<int, float>> changes; // attack (-1 a pause) and the run time it began
-    float nearestEdgeInOpening = 1e9f;
+    std::set<int> patterns[5];                  // the patterns chosen in each attack
+    float nearestEdge = 1e9f; // of the boss during the opening
     bool sawLasers = false;
-    while (!game::bossBeaten) {
+    for (int before = 0; !game::bossBeaten && game::player.runTime < 240; before = game::dieSentries.at(0).attack) {
         game::player.health = 1000; // a survivor, to see the whole programme
-        const int before = boss().attack;
         frame();
-        ASSERT_LT(game::player.runTime, 240.0f);
-        const DieSentry& b = boss();
+        const DieSentry& b = game::dieSentries.at(0);
         if (b.attack == 0)
-            nearestEdgeInOpening = std::min({nearestEdgeInOpening, b.position.x, b.position.y,
-                                             2256 - b.position.x, 900 - b.position.y});
+            nearestEdge = std::min({nearestEdge, b.position.x, b.position.y, 2256 - b.position.x, 900 - b.position.y});
+        if (b.attack > 0 && b.patternBusy)
+            patterns[b.attack].insert(b.pattern);
         sawLasers = sawLasers || (b.attack == 3 && !game::lasers.empty());
         if (b.attack == before)
             continue;
@@ -61,44 +44,39 @@ TEST_F(BossFight, TheProgrammeRunsItsAttacksOnTimeToTheEnd) {
         EXPECT_TRUE(game::lasers.empty()) << "every beam goes with the laser attack, even mid-beam";
         EXPECT_TRUE(before != 4 || b.position == b.destination) << "attack 4 ends only on an arrival";
     }
-    EXPECT_GE(nearestEdgeInOpening, 250.0f);
+    EXPECT_GE(nearestEdge, 250.0f);
     EXPECT_TRUE(sawLasers);
+    EXPECT_EQ(patterns[1], (std::set<int>{1, 2, 3, 4})); // homing fans among them; bounce bursts only in attack 4
+    EXPECT_EQ(patterns[4], (std::set<int>{1, 2, 3, 4, 5}));
+    EXPECT_EQ(game::director.eventCount, 0); // the boss brings its own enemies
     // The timers keep their remainders and add up frame times in floats: the times
     // are nominal, a few hundredths of a second either way.
     const std::pair<int, float> expected[] = {{1, 5}, {-1, 65}, {2, 70}, {-1, 121}, {3, 126}, {-1, 169}, {4, 174}};
     ASSERT_EQ(changes.size(), 8u);
-    for (int i = 0; i < 7; i++) {
-        EXPECT_EQ(changes[i].first, expected[i].first) << i;
-        EXPECT_NEAR(changes[i].second, expected[i].second, 0.1f) << i;
-    }
+    for (int i = 0; i < 7; i++)
+        EXPECT_TRUE(changes[i].first == expected[i].first && std::fabs(changes[i].second - expected[i].second) < 0.1f)
+            << i << ": attack " << changes[i].first << " at " << changes[i].second << " s";
     EXPECT_TRUE(changes[7].first == -1 && changes[7].second > 223.9f && changes[7].second < 226);
-    EXPECT_NEAR(game::player.runTime, changes[7].second + 3, 0.1f);
-    frames(2); // the victory bomb: the next frame's hit ends the run
-    EXPECT_FALSE(game::runActive);
+    EXPECT_NEAR(game::player.runTime, changes[7].second + 3, 0.1f); // the last pause, then the victory
 }
 
-TEST_F(BossFight, EachPatternFiresItsCountFromWhereTheBossStands) {
-    // pattern 0 is attack 2's bounce waves; firstStat is the first shot's speed or the first bomb's fuse
-    struct Row {
-        const char* name;
-        int pattern, attack4, direction;
-        std::size_t bullets, balls, homing, bombs;
-        float firstStat;
-        int spiral;
-        float seconds;
-    };
+TEST_F(BossFight, EachPatternFiresItsCountFromItsSpotAndAttackFourFindsASpotEvenInACorner) {
+    // pattern 0 is attack 2's bounce waves; shots counts bullets, balls, homing shots and bombs;
+    // firstStat is the first shot's speed or the first bomb's fuse
+    struct Row { const char* name; int pattern, attack4, direction; std::array<std::size_t, 4> shots;
+                 float firstStat; int spiral; float seconds; };
     const Row rows[] = {
-        {"rings", 1, 0, 0, 13 * 28, 0, 0, 0, 900, 0, 1.3f},
-        {"rings, attack 4", 1, 1, 0, 18 * 20, 0, 0, 0, 1000, 0, 1.26f},
-        {"bomb rain", 2, 0, 0, 0, 0, 0, 50, 1.8f, 0, 1.5f},
-        {"bomb rain, attack 4", 2, 1, 0, 0, 0, 0, 55, 1.6f, 0, 1.375f},
-        {"spiral up", 3, 0, 0, 180 * 5, 0, 0, 0, 800, 720, 3.6f}, // two whole turns
-        {"spiral down", 3, 0, 1, 180 * 5, 0, 0, 0, 800, -720, 3.6f},
-        {"spiral, attack 4", 3, 1, 0, 210 * 5, 0, 0, 0, 1050, 840, 3.78f},
-        {"homing fans", 4, 0, 0, 0, 0, 5 * 5, 0, 1100, 0, 1.25f},
-        {"homing fans, attack 4", 4, 1, 0, 0, 0, 8 * 5, 0, 1350, 0, 1.76f},
-        {"bounce bursts, attack 4", 5, 1, 0, 0, 5 * 6, 0, 0, 500, 0, 0.25f}, // the counter starts full
-        {"bounce waves", 0, 0, 0, 0, 9 * 11 * 6, 0, 0, 300, 0, 5.85f},
+        {"rings", 1, 0, 0, {13 * 28, 0, 0, 0}, 900, 0, 1.3f},
+        {"rings, attack 4", 1, 1, 0, {18 * 20, 0, 0, 0}, 1000, 0, 1.26f},
+        {"bomb rain", 2, 0, 0, {0, 0, 0, 50}, 1.8f, 0, 1.5f},
+        {"bomb rain, attack 4", 2, 1, 0, {0, 0, 0, 55}, 1.6f, 0, 1.375f},
+        {"spiral up", 3, 0, 0, {180 * 5, 0, 0, 0}, 800, 720, 3.6f}, // two whole turns
+        {"spiral down", 3, 0, 1, {180 * 5, 0, 0, 0}, 800, -720, 3.6f},
+        {"spiral, attack 4", 3, 1, 0, {210 * 5, 0, 0, 0}, 1050, 840, 3.78f},
+        {"homing fans", 4, 0, 0, {0, 0, 5 * 5, 0}, 1100, 0, 1.25f},
+        {"homing fans, attack 4", 4, 1, 0, {0, 0, 8 * 5, 0}, 1350, 0, 1.76f},
+        {"bounce bursts, attack 4", 5, 1, 0, {0, 5 * 6, 0, 0}, 500, 0, 0.25f}, // the counter starts full
+        {"bounce waves", 0, 0, 0, {0, 9 * 11 * 6, 0, 0}, 300, 0, 5.85f},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -109,27 +87,17 @@ TEST_F(BossFight, EachPatternFiresItsCountFromWhereTheBossStands) {
         b.position = b.destination = sf::Vector2f(1000, 450);
         if (row.attack4)
             applyAttack4Settings(b);
-        b.pattern = row.pattern;
-        b.patternBusy = true;
+        b.pattern = row.pattern, b.patternBusy = true, b.spiralDirection = row.direction;
         b.ringsLeft = b.ringCount, b.rainLeft = b.rainCount, b.spiralLeft = b.spiralCount, b.fansLeft = b.fanCount;
-        b.spiralDirection = row.direction;
         int frames = 0;
-        for (; row.pattern ? b.patternBusy : b.wavesLeft > 0 || b.burstsLeft > 0; frames++) {
-            ASSERT_LT(frames, 1000);
-            if (row.pattern)
-                patternDriver(b, row.attack4 ? 20 : 28, row.attack4 ? 5 : 4);
-            else
-                bounceWaveStep(b);
-        }
-        EXPECT_EQ(game::bullets.size(), row.bullets);
-        EXPECT_EQ(game::bossBullets.size(), row.balls);
-        EXPECT_EQ(game::homingProjectiles.size(), row.homing);
-        EXPECT_EQ(game::bombs.size(), row.bombs);
-        EXPECT_FLOAT_EQ(!game::bullets.empty()             ? game::bullets[0].speed
-                        : !game::bossBullets.empty()       ? game::bossBullets[0].speed
-                        : !game::homingProjectiles.empty() ? game::homingProjectiles[0].speed
-                                                           : game::bombs[0].explosionDelay,
-                        row.firstStat);
+        for (; frames < 1000 && (row.pattern ? b.patternBusy : b.wavesLeft > 0 || b.burstsLeft > 0); frames++)
+            row.pattern ? patternDriver(b, row.attack4 ? 20 : 28, row.attack4 ? 5 : 4) : bounceWaveStep(b);
+        const std::array<std::size_t, 4> shots = {game::bullets.size(), game::bossBullets.size(),
+                                                  game::homingProjectiles.size(), game::bombs.size()};
+        EXPECT_EQ(shots, row.shots);
+        const float first = shots[0] ? game::bullets[0].speed : shots[1] ? game::bossBullets[0].speed
+                          : shots[2] ? game::homingProjectiles[0].speed : game::bombs[0].explosionDelay;
+        EXPECT_FLOAT_EQ(first, row.firstStat);
         EXPECT_EQ(b.spiralAngle, row.spiral);
         EXPECT_NEAR(frames * oneFrame, row.seconds, 0.05f);
         if (row.pattern == 1) { // rings interleave: one fired with an odd count left (13, not 18) turns half a step
@@ -139,24 +107,17 @@ TEST_F(BossFight, EachPatternFiresItsCountFromWhereTheBossStands) {
             EXPECT_NEAR(game::bullets[1].angle - game::bullets[0].angle, 360.0f / size, 1e-4f);
         }
     }
-    DieSentry faster;
-    applyAttack4Settings(faster);
-    EXPECT_FLOAT_EQ(faster.moveSpeed, 1885.0f);
-    EXPECT_NEAR(faster.patternGap, 1.7f / 1.3f, 1e-5f);
-}
 
-TEST_F(BossFight, AFiringSpotIsFoundEvenWithThePlayerInTheCorner) {
-    resetRun();
+    // Attack 4 is faster, and finds a firing spot even with the player in the bottom
+    // right corner, where no whole angle puts a spot 300 units away inside the allowed box.
     DieSentry b;
     applyAttack4Settings(b);
-    // Bottom right, as far as the walls let the player go: no whole angle puts a
-    // spot 300 units away inside the allowed box.
+    EXPECT_FLOAT_EQ(b.moveSpeed, 1885.0f);
+    EXPECT_NEAR(b.patternGap, 1.7f / 1.3f, 1e-5f);
     game::playerPosition = sf::Vector2f(2256 - 33, 900 - 33);
     b.patternTimer = 10;
     patternDriver(b, 20, 5);
-    EXPECT_TRUE(b.patternBusy);
-    EXPECT_LE(b.destination.x, 2256 - 300 + 50.0f);
-    EXPECT_LE(b.destination.y, 900 - 300 + 50.0f);
+    EXPECT_TRUE(b.patternBusy && b.destination.x <= 2256 - 300 + 50 && b.destination.y <= 900 - 300 + 50);
 }
 
 } // namespace

@@ -1,5 +1,5 @@
-// Bombs: the fading fuse, the blast window, one hit. Pushwaves: the carry, the
-// wave that goes whole, the edge margin. Run through the real frame loop.
+// Bombs: dropped on the player, the fading fuse, the blast's square and window, one hit.
+// Pushwaves: the carry, the edge margin, the wave ids. Run through the real frame loop.
 #include "app/GameContext.hpp"
 #include "support/RunScenario.hpp"
 
@@ -7,88 +7,72 @@
 
 namespace {
 
-class BombsAndWaves : public RunScenario {
-protected:
-    void SetUp() override {
-        RunScenario::SetUp();
-        startTestRun(1);
-        game::director.eventTimer = -1e9f; // no director: the scenarios place their own shots
-        frame();
-    }
-};
+using BombsAndWaves = RunScenario;
 
-TEST_F(BombsAndWaves, ABombFadesThenHurtsOnceDuringItsBlastAndOnlyInsideItsSquare) {
+TEST_F(BombsAndWaves, ASentrysBombFadesOnThePlayerThenHurtsOnceInsideItsSquare) {
+    startTestRun(1);
+    game::director.eventTimer = -1e9f; // no director: the test places its own sentry and bombs
+    frame();
     const sf::Vector2f start = game::playerPosition;
-    dropBombAt(start, 1.75f, 200);
-    int fuseFrames = 0, blastFrames = 0, lastAlpha = 162;
-    for (; !game::bombs[0].exploded; fuseFrames++) {
-        lastAlpha = game::bombs[0].sprite.getColor().a;
+    createBombSentry(start - sf::Vector2f(900, 0)); // far from the player: only a bomb on the player hurts
+    int dropFrames = 1, fuseFrames = 0, blastFrames = 0, lastAlpha = 162; // the creation step counts
+    for (; game::bombs.empty(); dropFrames++)
         frame();
-    }
+    EXPECT_NEAR(dropFrames * oneFrame, 2.5f, 1.5f * oneFrame);
+    game::bombSentries.clear(); // one bomb only
+    for (; !game::bombs[0].exploded; fuseFrames++)
+        lastAlpha = game::bombs[0].sprite.getColor().a, frame();
     EXPECT_NEAR(lastAlpha, 64, 2); // faded by 2 every 0.035 s: 162 down to 62 just before the blast
     EXPECT_NEAR(fuseFrames * oneFrame, 1.75f, 1.5f * oneFrame);
-    for (; !game::bombs.empty(); blastFrames++) {
+    for (; !game::bombs.empty(); blastFrames++, frame())
         EXPECT_TRUE(game::bombs[0].frame >= 1 && game::bombs[0].frame <= 3);
-        frame();
-    }
     EXPECT_NEAR(blastFrames * oneFrame, 0.25f, 1.5f * oneFrame);
     EXPECT_EQ(game::player.health, 800);
 
-    // 225 units to the side plus the player's half width: just outside.
-    dropBombAt(start + sf::Vector2f(225 + game::playerBounds.width / 2 + 1, 0), 0.1f, 200);
-    frames(30);
-    EXPECT_EQ(game::player.health, 800);
-    // A bomb that has gone off still hurts whoever walks into it within 0.25 s.
-    dropBombAt(start + sf::Vector2f(0, 300), 0.05f, 200);
-    frames(4);
-    ASSERT_TRUE(game::bombs[0].exploded);
-    game::playerPosition = start + sf::Vector2f(0, 300);
-    frames(20);
-    EXPECT_EQ(game::player.health, 600);
+    // The blast square is 450 units across, centred on its target, and hurts for its
+    // 0.25 s whoever walks into it: wholly inside by 2 units, not 2 units out.
+    const float in = 225 - game::playerBounds.width / 2 - 2, out = in + 4;
+    const sf::Vector2f offsets[] = {{in, 0}, {-in, 0}, {0, in}, {0, -in}, {out, 0}, {-out, 0}, {0, out}, {0, -out}};
+    for (int i = 0; i < 8; i++) {
+        game::player.health = 1000;
+        game::playerPosition = start;
+        dropBombAt(start + sf::Vector2f(0, 300), 0.05f, 200);
+        frames(4); // gone off away from the player
+        game::playerPosition = start + sf::Vector2f(0, 300) - offsets[i];
+        frames(20);
+        EXPECT_EQ(game::player.health, i < 4 ? 800 : 1000) << i;
+    }
 }
 
 TEST_F(BombsAndWaves, AWaveCarriesThePlayerFourHundredUnitsButNotOffTheEdge) {
+    startTestRun(1);
+    game::director.eventTimer = -1e9f;
     // The player 300 units ahead of the sentry, then 56 units from the right wall:
     // within 20, half its width (32) and a step (11.7) of it.
     for (float playerX : {900.0f, 2200.0f}) {
         SCOPED_TRACE(playerX);
-        game::pushwaves.clear();
         game::playerPosition = sf::Vector2f(playerX, 450);
         frame();
-        const int hits = game::saveData.timesHitByProjectile;
-        game::player.timeSinceHit = 100;
         createPushwaveSentry(sf::Vector2f(playerX - 300, 450));
         firePushwave(game::pushwaveSentries[0]);
         game::pushwaveSentries.clear(); // one wave only
         int carriedFrames = 0;
-        for (int f = 0; f < 60 && !game::pushwaves.empty(); f++) {
-            const float before = game::playerPosition.x;
-            frame();
-            carriedFrames += game::playerPosition.x > before;
-            EXPECT_TRUE(game::pushwaves.empty() || game::pushwaves.size() == 9u); // the wave goes whole
-        }
+        for (int f = 0; f < 60 && !game::pushwaves.empty(); f++)
+            frame(), carriedFrames += game::playerPushed;
         const bool edge = playerX > 2000;
         EXPECT_NEAR(game::playerPosition.x - playerX, edge ? 0 : 400.0f, edge ? 0 : 700.0f * oneFrame);
         EXPECT_NEAR(carriedFrames * oneFrame, edge ? 0 : 400.0f / 700.0f, 2 * oneFrame); // about 0.57 s
-        // A touch costs only its damage, 0 at base: no hit counted, healing not put off.
-        EXPECT_EQ(game::player.health, 1000);
-        EXPECT_EQ(game::saveData.timesHitByProjectile, hits);
-        EXPECT_GT(game::player.timeSinceHit, 100.0f);
     }
 }
 
-TEST_F(BombsAndWaves, WaveIdsCountUpAndStartAgainWhenNoWaveIsLeft) {
+TEST_F(BombsAndWaves, WaveIdsWrapInSixteenBitsAndStartAgainWhenNoWaveIsLeft) {
     createPushwaveSentry(sf::Vector2f(600, 450));
-    for (int wave = 0; wave < 2; wave++)
-        firePushwave(game::pushwaveSentries[0]);
-    EXPECT_EQ(game::pushwaves.front().waveId, 0);
-    EXPECT_EQ(game::pushwaves.back().waveId, 1);
+    const auto fire = [] { return firePushwave(game::pushwaveSentries[0]), game::pushwaves.back().waveId; };
+    fire();
     game::pushwaves.back().waveId = 32767;
-    firePushwave(game::pushwaveSentries[0]);
-    EXPECT_EQ(game::pushwaves.back().waveId, -32768);
+    EXPECT_EQ(fire(), -32768);
     game::pushwaves.clear();
-    firePushwave(game::pushwaveSentries[0]);
-    EXPECT_EQ(game::pushwaves.back().waveId, 0);
+    EXPECT_EQ(fire(), 0);
 }
 
 } // namespace
