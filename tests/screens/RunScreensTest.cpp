@@ -106,37 +106,20 @@ TEST_F(RunScreens, TheDeathScreenKeepsBestTimesAndUnlocksTheFightOnce) {
     }
 }
 
-TEST_F(RunScreens, ContinueResumesTheMusicOnlyInTheBossFight) {
+// Unfocused, neither "Restart" nor Escape does a thing; "Continue" resumes the
+// music, which the menu paused, only in the boss fight.
+TEST_F(RunScreens, ThePauseMenuPausesTheMusicAndActsOnlyWithTheFocus) {
+    const Frame unfocused{960, 590, true, true, false};
     for (int difficulty : {1, 4}) {
         game::difficulty = difficulty;
-        game::runActive = true;
         game::musicSound.play();
-        driver.release();
-        driver.script.framesEnded = 0;
-        driver.step = [this](int frame) {
-            if (frame == 1) {
-                EXPECT_EQ(game::musicSound.getStatus(), sf::Sound::Paused);
-                driver.press(960, 440);
-            }
-        };
-        pauseMenu();
+        EXPECT_EQ(driver.runScreen(pauseMenu, {unfocused, unfocused, unfocused, idle, press(960, 440)},
+                                   [](int frame) { EXPECT_TRUE(frame > 1 || game::musicSound.getStatus() == sf::Sound::Paused); }),
+                  5);
         EXPECT_TRUE(game::runActive);
         EXPECT_EQ(game::musicSound.getStatus(), difficulty == 4 ? sf::Sound::Playing : sf::Sound::Paused);
         game::musicSound.stop();
     }
-}
-
-TEST_F(RunScreens, WithoutTheFocusThePauseMenuActsOnNothing) {
-    driver.script.focus = false;
-    driver.press(960, 590);
-    driver.hold(sf::Keyboard::Escape);
-    driver.step = [this](int frame) {
-        if (frame == 30)
-            driver.script.focus = true, driver.press(960, 440);
-    };
-    pauseMenu();
-    EXPECT_TRUE(game::runActive);
-    EXPECT_GE(driver.script.framesEnded, 30);
 }
 
 // The outer loop: "Restart" goes straight into the next run, "Quit To Main Menu" into
