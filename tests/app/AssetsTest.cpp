@@ -10,6 +10,7 @@ namespace {
 
 TEST(Catalogue, LoadAssetsFindsEveryFileAndBuildsTheWalls) {
     openTestScreen();
+    loadGameAssets();
     loadAssets(); // again, from scratch: an earlier test may have swapped textures
     EXPECT_EQ(game::arialFont.getInfo().family, "Liberation Sans");
     EXPECT_EQ(game::sourceSansFont.getInfo().family, "Source Sans Pro");
