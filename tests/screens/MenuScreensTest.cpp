@@ -34,16 +34,6 @@ protected:
     }
 };
 
-TEST_F(Menus, QuitGameWaitsStrictlyForATenthOfASecond) {
-    // Frames of 0.05 s: the screen timer reads 0, 0.05, 0.1, 0.15 on frames 1 to 4.
-    driver.script.frameStep = sf::milliseconds(50);
-    driver.press(960, 990);
-    mainMenu();
-    EXPECT_FALSE(game::appRunning);
-    EXPECT_EQ(driver.script.framesEnded, 3); // acted on the fourth frame, not at 0.1
-    EXPECT_EQ(game::saveData.buttonsClicked, clicksBefore + 1); // one sound, one count
-}
-
 TEST_F(Menus, SavesAsItOpensAndAgainWhenEscapeQuitsAfterFourTenths) {
     std::remove("Data/save.zn");
     game::saveData.timesDied = 4321;
@@ -63,29 +53,35 @@ TEST_F(Menus, SavesAsItOpensAndAgainWhenEscapeQuitsAfterFourTenths) {
     game::saveData.timesDied = 0;
 }
 
-// The Escape that leaves a sub-screen, still held, finds the menu's timer restarted.
-TEST_F(Menus, TheTimerRestartsWhenASubScreenReturns) {
-    driver.script.frameStep = sf::milliseconds(100);
-    const Frame escape{1800, 1000, false, true};
-    const std::vector<Frame> frames = {
-        press(960, 840), press(960, 840), press(960, 840),                          // "Settings" at 0.2 s
-        escape, escape, escape, escape, // leaves the settings, then held through 0.1 .. 0.4
-        idle, press(960, 990), press(960, 990)}; // "Quit Game"
-    EXPECT_EQ(driver.runScreen(mainMenu, frames), 9);
-    EXPECT_FALSE(game::appRunning);
-}
-
-TEST_F(Menus, WithoutTheFocusNoPressOrKeyIsActedOn) {
-    driver.script.focus = false;
-    driver.hold(sf::Keyboard::Escape);
-    driver.press(960, 990);
-    driver.step = [this](int frame) {
-        if (frame == 30) // half a second of nothing, then the focus returns
-            driver.script.focus = true;
+// The main menu's guards are strict: "Quit Game" after 0.1 s, Escape after 0.4 s,
+// both timed again from zero when a sub-screen returns, and only with the focus.
+TEST_F(Menus, TheMainMenuQuitsOnlyPastItsGuardsAndWithTheFocus) {
+    const Frame quit = press(960, 990), settings = press(960, 840), escape{1800, 1000, false, true};
+    const Frame unfocused{960, 990, true, true, false};
+    const struct {
+        const char* name;
+        int stepMs;
+        std::vector<Frame> frames;
+        int framesRun, clicks; // one sound, one count
+    } scripts[] = {
+        {"Quit Game at 0, 0.05, 0.1, 0.15 s", 50, {quit, quit, quit, quit}, 4, 1},
+        {"Escape at 0 .. 0.5 s", 100, std::vector<Frame>(6, escape), 6, 0},
+        {"Settings at 0.2 s, left by Escape held through 0.1 .. 0.4 s",
+         100, {settings, settings, settings, escape, escape, escape, escape, idle, quit, quit}, 9, 1},
+        {"half a second without the focus", 17, std::vector<Frame>(30, unfocused), 31, 1},
     };
-    mainMenu();
-    EXPECT_GE(driver.script.framesEnded, 30);
-    EXPECT_EQ(game::saveData.buttonsClicked, clicksBefore + 1);
+    for (const auto& script : scripts) {
+        SCOPED_TRACE(script.name);
+        game::appRunning = true;
+        game::buttonSound.stop();
+        const int clicks = game::saveData.buttonsClicked;
+        driver.script.frameStep = sf::milliseconds(script.stepMs);
+        std::vector<Frame> frames = script.frames;
+        frames.insert(frames.end(), 3, quit); // focused again
+        EXPECT_EQ(driver.runScreen(mainMenu, frames), script.framesRun);
+        EXPECT_FALSE(game::appRunning);
+        EXPECT_EQ(game::saveData.buttonsClicked - clicks, script.clicks);
+    }
 }
 
 TEST_F(Menus, PlayActsAtOnceAndAHeldPressWaitsForTheDifficultyGuard) {
