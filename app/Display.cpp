@@ -1,6 +1,7 @@
 // The window and the two views.
 #include "app/Display.hpp"
 
+#include "app/Assets.hpp"
 #include "app/GameContext.hpp"
 
 void applyDisplaySettings(bool recreateWindow) {
@@ -17,7 +18,7 @@ void applyDisplaySettings(bool recreateWindow) {
         // Every new native window needs the icon again; read once, and a missing file
         // leaves the desktop's default.
         static sf::Image icon;
-        static const bool iconLoaded = icon.loadFromFile("Assets/Icons/vizovid-64.png");
+        static const bool iconLoaded = icon.loadFromFile(assetPath("Assets/Icons/vizovid-64.png"));
         if (iconLoaded)
             game::window.setIcon(icon.getSize().x, icon.getSize().y, icon.getPixelsPtr());
     }

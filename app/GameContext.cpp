@@ -77,7 +77,9 @@ sf::SoundBuffer dieSentryThemeBuffer;
 sf::Sound buttonSound;
 sf::Sound musicSound;
 
-SaveData saveData;
+// The assets' folder decides where the save lives, so it is found first.
+GameFolders folders = findGameFolders();
+SaveData saveData(folders.savePath);
 
 SoundPool soundPool;
 

@@ -3,6 +3,7 @@
 // runs, in the order of GameContext.cpp, and destroyed in reverse at exit.
 #pragma once
 
+#include "app/Folders.hpp"
 #include "app/Input.hpp"
 #include "app/Settings.hpp"
 #include "boss/BounceBall.hpp"
@@ -100,6 +101,9 @@ extern sf::SoundBuffer dieSentryThemeBuffer; // the boss theme, decoded whole
 
 extern sf::Sound buttonSound; // every button press; a press while it plays is not counted
 extern sf::Sound musicSound;  // the boss theme; stopped by every run reset
+
+// Where Assets/ was found (or every place looked) and where the save lives.
+extern GameFolders folders;
 
 // The save record; it reads the save file while it is built, before any window exists.
 extern SaveData saveData;
