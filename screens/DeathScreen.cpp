@@ -37,7 +37,7 @@ bool bookDeath(float runTime) {
 
 void deathScreen() {
     const sf::Texture backdropTexture = blurTexture(windowSnapshot());
-    const sf::Sprite backdrop(backdropTexture);
+    const sf::Sprite backdrop = backdropSprite(backdropTexture);
 
     // Laid out from the panel, like the pause menu.
     const float px = 960, py = 540, w = 800, h = 1000;
