@@ -6,31 +6,24 @@
 set -uo pipefail
 build_dir=$1 built_data_dir=$2
 . "$(dirname "$0")/lib.sh"
-work=$(mktemp -d)
+work=$(mktemp -d) pid=
 trap 'kill "$pid" 2>/dev/null; rm -rf "$work"' EXIT
-pid=
-cd "$work" || exit 1
+cd "$work" && mkdir home empty || exit 1
 
 cmake --install "$build_dir" --prefix "$work/prefix" > /dev/null || fail "cmake --install failed"
 desktop-file-validate prefix/share/applications/*.desktop || fail "desktop entry"
-appstreamcli validate --no-net prefix/share/metainfo/*.xml || fail "metainfo"
-mkdir home empty
-printf '#!/bin/sh\ncd %s/empty && exec env -u XDG_DATA_HOME HOME=%s/home %s/prefix/bin/vizovid\n' \
-    "$work" "$work" "$work" > run && chmod +x run
-start_game ./run
-save=home/.local/share/vizovid/Data/save.zn
-for _ in $(seq 100); do # the main menu saves as it opens
-    [ "$(sed -n 2p $save 2>/dev/null)" = 1 ] && break
-    sleep 0.1
+appstreamcli validate --no-net prefix/share/metainfo/*.xml > /dev/null || fail "$(appstreamcli validate --no-net prefix/share/metainfo/*.xml)"
+printf 'cd %s/empty && exec env -u XDG_DATA_HOME HOME=%s/home ../prefix/bin/vizovid\n' "$work" "$work" > run
+chmod +x run && start_game ./run
+until [ "$(sed -n 2p home/.local/share/vizovid/Data/save.zn 2>/dev/null)" = 1 ]; do
+    sleep 0.1 # the main menu saves as it opens
 done
 click 960 990 # "Quit Game"
 expect_clean_exit
-[ "$(sed -n 2p $save)" = 1 ] || fail "no save in the home's data folder"
 [ -z "$(ls -A empty)" ] || fail "the game wrote in the folder it started from: $(ls -A empty)"
 
-[ -e "$built_data_dir/Assets" ] && { echo "missing assets: skipped, $built_data_dir/Assets exists"; exit 0; }
+[ -e "$built_data_dir/Assets" ] && exit 0 # that folder would be found: nothing is missing
 rm -r prefix/share/vizovid/Assets
-(cd empty && HOME="$work/home" ../prefix/bin/vizovid) > missing.log 2>&1 && fail "started without assets"
-grep -q "^  $work/prefix/share/vizovid/Assets$" missing.log || fail "message: $(cat missing.log)"
-[ -z "$(ls -A empty)" ] || fail "a start without assets wrote: $(ls -A empty)"
+(cd empty && ../prefix/bin/vizovid) > missing.log 2>&1 && fail "started without assets"
+grep -qx "  $work/prefix/share/vizovid/Assets" missing.log || fail "message: $(cat missing.log)"
 echo "installed game: ok"
