@@ -1,20 +1,25 @@
-// The asset catalogue: every path the game reads at start-up.
+// The asset catalogue: every path the game reads at start-up, under the folder
+// where Assets/ was found.
 #include "app/Assets.hpp"
 
 #include "app/GameContext.hpp"
 
 namespace {
 
-void loadTexture(sf::Texture& texture, const char* path) {
+void loadTexture(sf::Texture& texture, const std::string& path) {
     texture.loadFromFile(path, sf::IntRect());
 }
 
 } // namespace
 
+std::string assetPath(const std::string& catalogued) {
+    return game::folders.assetRoot.empty() ? catalogued : game::folders.assetRoot + "/" + catalogued;
+}
+
 void loadAssets() {
-    game::arialFont.loadFromFile("Assets/Fonts/ARIAL.ttf");
-    game::sourceSansFont.loadFromFile("Assets/Fonts/SOURCESANSPRO.otf");
-    game::blurShader.loadFromFile("Assets/Shaders/blur.frag", sf::Shader::Fragment);
+    game::arialFont.loadFromFile(assetPath("Assets/Fonts/ARIAL.ttf"));
+    game::sourceSansFont.loadFromFile(assetPath("Assets/Fonts/SOURCESANSPRO.otf"));
+    game::blurShader.loadFromFile(assetPath("Assets/Shaders/blur.frag"), sf::Shader::Fragment);
 
     game::fpsText.setFont(game::arialFont);
     game::fpsText.setCharacterSize(45);
@@ -40,39 +45,39 @@ void loadAssets() {
     game::bossBackdrop.setSize(sf::Vector2f(w, h));
     game::bossBackdrop.setPosition(0, 0);
 
-    loadTexture(game::infoBarTexture, "Assets/Textures/infoBar.png");
-    loadTexture(game::healthBarOutlineTexture, "Assets/Textures/healthBarOutline.png");
-    loadTexture(game::healthBarTexture, "Assets/Textures/healthBar.png");
-    loadTexture(game::heartTexture, "Assets/Textures/heart.png");
+    loadTexture(game::infoBarTexture, assetPath("Assets/Textures/infoBar.png"));
+    loadTexture(game::healthBarOutlineTexture, assetPath("Assets/Textures/healthBarOutline.png"));
+    loadTexture(game::healthBarTexture, assetPath("Assets/Textures/healthBar.png"));
+    loadTexture(game::heartTexture, assetPath("Assets/Textures/heart.png"));
     game::heartTexture.setSmooth(true);
     game::infoBarTexture.setSmooth(true);
-    loadTexture(game::titleLogoTexture, "Assets/Textures/TitleLogo.png");
+    loadTexture(game::titleLogoTexture, assetPath("Assets/Textures/TitleLogo.png"));
     game::titleLogoTexture.setSmooth(true);
-    loadTexture(game::playerTexture, "Assets/Textures/player.png");
-    loadTexture(game::bulletSentryTexture, "Assets/Textures/bulletSentry.png");
-    loadTexture(game::bulletTexture, "Assets/Textures/bullet.png");
-    loadTexture(game::bombSentryTexture, "Assets/Textures/bombSentry.png");
-    loadTexture(game::bombTexture, "Assets/Textures/bomb.png");
-    loadTexture(game::homingSentryTexture, "Assets/Textures/homingSentry.png");
-    loadTexture(game::homingTexture, "Assets/Textures/homing.png");
-    loadTexture(game::pushwaveSentryTexture, "Assets/Textures/pushwaveSentry.png");
-    loadTexture(game::pushwaveTexture, "Assets/Textures/pushwave.png");
-    loadTexture(game::dieSentryTexture, "Assets/Textures/dieSentry.png");
-    loadTexture(game::bossBulletTexture, "Assets/Textures/bossBullet.png");
-    loadTexture(game::bossBladeTexture, "Assets/Textures/bossBlade.png");
-    loadTexture(game::bossHomingTexture, "Assets/Textures/bossHoming.png");
-    loadTexture(game::laserTexture, "Assets/Textures/laser.png");
-    loadTexture(game::laserAlarmTexture, "Assets/Textures/laserAlarm.png");
-    loadTexture(game::laserSentryTexture, "Assets/Textures/laserSentry.png");
+    loadTexture(game::playerTexture, assetPath("Assets/Textures/player.png"));
+    loadTexture(game::bulletSentryTexture, assetPath("Assets/Textures/bulletSentry.png"));
+    loadTexture(game::bulletTexture, assetPath("Assets/Textures/bullet.png"));
+    loadTexture(game::bombSentryTexture, assetPath("Assets/Textures/bombSentry.png"));
+    loadTexture(game::bombTexture, assetPath("Assets/Textures/bomb.png"));
+    loadTexture(game::homingSentryTexture, assetPath("Assets/Textures/homingSentry.png"));
+    loadTexture(game::homingTexture, assetPath("Assets/Textures/homing.png"));
+    loadTexture(game::pushwaveSentryTexture, assetPath("Assets/Textures/pushwaveSentry.png"));
+    loadTexture(game::pushwaveTexture, assetPath("Assets/Textures/pushwave.png"));
+    loadTexture(game::dieSentryTexture, assetPath("Assets/Textures/dieSentry.png"));
+    loadTexture(game::bossBulletTexture, assetPath("Assets/Textures/bossBullet.png"));
+    loadTexture(game::bossBladeTexture, assetPath("Assets/Textures/bossBlade.png"));
+    loadTexture(game::bossHomingTexture, assetPath("Assets/Textures/bossHoming.png"));
+    loadTexture(game::laserTexture, assetPath("Assets/Textures/laser.png"));
+    loadTexture(game::laserAlarmTexture, assetPath("Assets/Textures/laserAlarm.png"));
+    loadTexture(game::laserSentryTexture, assetPath("Assets/Textures/laserSentry.png"));
 
-    game::bulletFireBuffer.loadFromFile("Assets/Sounds/bulletFire.wav");
-    game::pushwaveFireBuffer.loadFromFile("Assets/Sounds/pushwaveFire.wav");
-    game::bombExplodeBuffer.loadFromFile("Assets/Sounds/bombExplode.wav");
-    game::playerHitBuffer.loadFromFile("Assets/Sounds/playerHit.wav");
-    game::homingFireBuffer.loadFromFile("Assets/Sounds/homingFire.wav");
-    game::buttonPressBuffer.loadFromFile("Assets/Sounds/buttonPress.wav");
+    game::bulletFireBuffer.loadFromFile(assetPath("Assets/Sounds/bulletFire.wav"));
+    game::pushwaveFireBuffer.loadFromFile(assetPath("Assets/Sounds/pushwaveFire.wav"));
+    game::bombExplodeBuffer.loadFromFile(assetPath("Assets/Sounds/bombExplode.wav"));
+    game::playerHitBuffer.loadFromFile(assetPath("Assets/Sounds/playerHit.wav"));
+    game::homingFireBuffer.loadFromFile(assetPath("Assets/Sounds/homingFire.wav"));
+    game::buttonPressBuffer.loadFromFile(assetPath("Assets/Sounds/buttonPress.wav"));
     // The theme is only opened here; it is decoded a piece at a time while it plays.
-    game::musicSound.openFromFile("Assets/Music/dieSentryTheme.mp3");
+    game::musicSound.openFromFile(assetPath("Assets/Music/dieSentryTheme.mp3"));
 
     game::buttonSound.setBuffer(game::buttonPressBuffer);
 }

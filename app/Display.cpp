@@ -1,7 +1,10 @@
 // The window and the two views.
 #include "app/Display.hpp"
 
+#include "app/Assets.hpp"
 #include "app/GameContext.hpp"
+
+#include <cmath>
 
 void applyDisplaySettings(bool recreateWindow) {
     game::buttonSound.setVolume(float(game::audioVolume));
@@ -14,10 +17,11 @@ void applyDisplaySettings(bool recreateWindow) {
                                      ? sf::Uint32(sf::Style::Fullscreen)
                                      : sf::Uint32(sf::Style::Titlebar | sf::Style::Resize | sf::Style::Close);
         game::window.create(mode, std::string("Vizovid"), style, game::contextSettings);
+        fitViewsToWindow(); // a new window starts with the library's default view
         // Every new native window needs the icon again; read once, and a missing file
         // leaves the desktop's default.
         static sf::Image icon;
-        static const bool iconLoaded = icon.loadFromFile("Assets/Icons/vizovid-64.png");
+        static const bool iconLoaded = icon.loadFromFile(assetPath("Assets/Icons/vizovid-64.png"));
         if (iconLoaded)
             game::window.setIcon(icon.getSize().x, icon.getSize().y, icon.getPixelsPtr());
     }
@@ -28,9 +32,35 @@ void applyDisplaySettings(bool recreateWindow) {
 void setUpViews() {
     game::gameView.setCenter(game::arenaWidth * 0.5f, game::arenaHeight * 0.5f);
     game::gameView.setSize(game::arenaWidth, game::arenaHeight);
-    game::gameView.setViewport(sf::FloatRect(0.0052083335f, 0.009259259f, 0.984375f, 0.7037037f));
-
     game::hudView.setCenter(960, 540);
     game::hudView.setSize(1920, 1080);
-    game::hudView.setViewport(sf::FloatRect(0, 0, 1, 1));
+    fitViewsToWindow();
+}
+
+sf::FloatRect letterboxViewport(sf::Vector2u windowSize) {
+    const float w = float(windowSize.x), h = float(windowSize.y);
+    if (w < 1 || h < 1)
+        return sf::FloatRect(0, 0, 1, 1);
+    // Bars of whole pixels: a desktop within a pixel of 16:9, like 1366 x 768, keeps
+    // the whole window rather than gain a one-pixel bar.
+    const float sideBar = std::floor((w - h * 16 / 9) / 2);
+    const float topBar = std::floor((h - w * 9 / 16) / 2);
+    if (sideBar >= 1)
+        return sf::FloatRect(sideBar / w, 0, (w - 2 * sideBar) / w, 1);
+    if (topBar >= 1)
+        return sf::FloatRect(0, topBar / h, 1, (h - 2 * topBar) / h);
+    return sf::FloatRect(0, 0, 1, 1);
+}
+
+void fitViewsToWindow() {
+    const sf::FloatRect picture = letterboxViewport(game::window.getSize());
+    game::hudView.setViewport(picture);
+    // The arena keeps its rectangle (10, 10)-(1900, 770) of the 1920 x 1080 picture.
+    const sf::FloatRect arena(10 / 1920.0f, 10 / 1080.0f, 1890 / 1920.0f, 760 / 1080.0f);
+    game::gameView.setViewport(sf::FloatRect(picture.left + arena.left * picture.width,
+                                             picture.top + arena.top * picture.height,
+                                             arena.width * picture.width, arena.height * picture.height));
+    // Buttons map the mouse through the window's current view before a screen sets
+    // its own for the frame: the copy held there must have the new viewport too.
+    game::window.setView(game::hudView);
 }

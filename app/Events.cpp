@@ -1,6 +1,7 @@
 // The event pump and the pause check.
 #include "app/Events.hpp"
 
+#include "app/Display.hpp"
 #include "app/GameContext.hpp"
 #include "app/Input.hpp"
 #include "screens/PauseMenu.hpp"
@@ -17,6 +18,7 @@ void pollWindowEvents() {
         if (event.type == sf::Event::Resized) {
             game::screenWidth = float(event.size.width);
             game::screenHeight = float(event.size.height);
+            fitViewsToWindow();
         }
     }
     input::endFrame();

@@ -2,7 +2,8 @@
 #pragma once
 
 // Drains the window's events: a close ends the process at once, unsaved; a resize
-// records the new size for the next re-creation of the window.
+// records the new size for the next re-creation of the window and fits the views
+// to it.
 void pollWindowEvents();
 
 // With the focus: moves the player (unless a pushwave carried it last frame) and

@@ -76,7 +76,9 @@ sf::SoundBuffer buttonPressBuffer;
 sf::Sound buttonSound;
 MusicStream musicSound;
 
-SaveData saveData;
+// The assets' folder decides where the save lives, so it is found first.
+GameFolders folders = findGameFolders();
+SaveData saveData(folders.savePath);
 
 SoundPool soundPool;
 

@@ -3,6 +3,7 @@
 // runs, in the order of GameContext.cpp, and destroyed in reverse at exit.
 #pragma once
 
+#include "app/Folders.hpp"
 #include "app/Input.hpp"
 #include "app/MusicStream.hpp"
 #include "app/Settings.hpp"
@@ -100,6 +101,9 @@ extern sf::SoundBuffer buttonPressBuffer;
 
 extern sf::Sound buttonSound; // every button press; a press while it plays is not counted
 extern MusicStream musicSound; // the boss theme, read from its file while it plays; stopped by every run reset
+
+// Where Assets/ was found (or every place looked) and where the save lives.
+extern GameFolders folders;
 
 // The save record; it reads the save file while it is built, before any window exists.
 extern SaveData saveData;

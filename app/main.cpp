@@ -6,8 +6,15 @@
 
 #include <cstdlib>
 #include <ctime>
+#include <iostream>
 
 int main() {
+    if (!game::folders.found) {
+        std::cerr << "Vizovid cannot start: none of these folders holds its assets:\n";
+        for (const std::string& place : game::folders.placesLooked)
+            std::cerr << "  " << place << '\n';
+        return 1;
+    }
     // The save file has been read while the game context was built.
     game::saveData.timesOpenedGame++;
     const sf::VideoMode desktop = sf::VideoMode::getDesktopMode();

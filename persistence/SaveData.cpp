@@ -42,7 +42,11 @@ int lineOf(int value) {
 
 } // namespace
 
-SaveData::SaveData() {
+SaveData::SaveData() : SaveData(std::string("Data/save.zn")) {}
+
+SaveData::SaveData(const std::string& path) : savePath(path) {
+    if (savePath.empty())
+        return; // no folder for a save: nothing is read or written
     stream.open(savePath, std::ios::in);
     if (stream.is_open()) {
         stream.close();

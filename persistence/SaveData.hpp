@@ -29,6 +29,8 @@ struct SaveData {
 
     // Reads the save file, or writes one with the defaults when there is none.
     SaveData();
+    // The same with the save file at path; with "" it reads and writes nothing.
+    explicit SaveData(const std::string& path);
 
     // Reads as many of the 25 values as the file holds, stopping at the first that
     // cannot be read; the rest keep their values. False when the file cannot be opened.

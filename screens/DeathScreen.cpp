@@ -38,7 +38,7 @@ bool bookDeath(float runTime) {
 void deathScreen() {
     const input::ScreenScope scope; // a press held from the screen before waits for a release
     const sf::Texture backdropTexture = blurTexture(windowSnapshot());
-    const sf::Sprite backdrop(backdropTexture);
+    const sf::Sprite backdrop = backdropSprite(backdropTexture);
 
     // Laid out from the panel, like the pause menu.
     const float px = 960, py = 540, w = 800, h = 1000;

@@ -27,7 +27,7 @@ void mainMenu() {
     Button settings(960, 840, 600, 100, "Settings", sf::Color::White, 5);
     Button quit(960, 990, 600, 100, "Quit Game", sf::Color::White, 5);
     sf::Text version = makeText(game::versionTitle, 30, sf::Text::Regular, sf::Color::White);
-    version.setPosition(0, game::screenHeight - 1.5f * version.getGlobalBounds().height);
+    version.setPosition(0, 1080 - 1.5f * version.getGlobalBounds().height);
     // Guards four buttons and Escape; starts again whenever a sub-screen returns.
     float screenTimer = 0;
 

@@ -14,8 +14,7 @@
 void pauseMenu() {
     const input::ScreenScope scope; // a press held from the screen before waits for a release
     const sf::Texture backdropTexture = blurTexture(windowSnapshot());
-    sf::Sprite backdrop(backdropTexture);
-    backdrop.setScale(1920.0f / float(backdropTexture.getSize().x), 1080.0f / float(backdropTexture.getSize().y));
+    const sf::Sprite backdrop = backdropSprite(backdropTexture);
 
     // Everything is laid out from the panel.
     const float px = 960, py = 540, w = 800, h = 1000;

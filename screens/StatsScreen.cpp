@@ -36,7 +36,7 @@ void statsScreen() {
     // Composed once: the press on "<" that leaves is counted after it was made.
     sf::Text text = makeText(statsText(game::saveData), 30, sf::Text::Regular, sf::Color::White);
     centreOrigin(text);
-    text.setPosition(game::screenWidth * 0.5f, game::screenHeight * 0.5f);
+    text.setPosition(960, 540);
 
     while (true) {
         game::frameTime = game::frameClock.restart().asSeconds();

@@ -22,3 +22,10 @@ sf::Texture blurTexture(const sf::Texture& source) {
     target.display();
     return target.getTexture();
 }
+
+sf::Sprite backdropSprite(const sf::Texture& blurred) {
+    const sf::IntRect picture = game::window.getViewport(game::hudView);
+    sf::Sprite sprite(blurred, picture);
+    sprite.setScale(1920.0f / float(picture.width), 1080.0f / float(picture.height));
+    return sprite;
+}

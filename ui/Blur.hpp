@@ -1,6 +1,7 @@
 // The blurred snapshot of the last frame behind the pause menu and the death screen.
 #pragma once
 
+#include <SFML/Graphics/Sprite.hpp>
 #include <SFML/Graphics/Texture.hpp>
 
 // A copy of what the window shows, at the window's size in pixels.
@@ -8,3 +9,7 @@ sf::Texture windowSnapshot();
 
 // One pass of the blur shader over the source, into a new texture of its size.
 sf::Texture blurTexture(const sf::Texture& source);
+
+// The blurred snapshot as a sprite of hudView: the window's 16:9 picture cut out of
+// it and scaled over the 1920 x 1080 view, so that it lies where that frame was.
+sf::Sprite backdropSprite(const sf::Texture& blurred);

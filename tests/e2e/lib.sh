@@ -19,7 +19,9 @@ fail() {
 }
 
 # Starts the game, waits for its window, moves it to the screen's corner (without a
-# window manager it may open partly off the screen) and gives it the focus.
+# window manager it may open partly off the screen), gives it the focus and waits
+# for the main menu, which saves as it opens (to $2, or Data/save.zn): on a busy
+# machine loading the assets takes seconds.
 start_game() {
     "$1" > game.log 2>&1 &
     pid=$!
@@ -27,7 +29,11 @@ start_game() {
     [ -n "$wid" ] || fail "no window titled Vizovid"
     xdotool windowmove --sync "$wid" 0 0
     xdotool windowfocus --sync "$wid"
-    sleep 1
+    for _ in $(seq 300); do
+        [ "$(sed -n 2p "${2:-Data/save.zn}" 2>/dev/null)" = 1 ] && break
+        sleep 0.1
+    done
+    sleep 0.5
 }
 
 click() {

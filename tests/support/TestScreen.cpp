@@ -6,7 +6,6 @@
 #include "app/Display.hpp"
 #include "app/GameContext.hpp"
 
-#include <filesystem>
 #include <vector>
 
 void openTestScreen() {
@@ -23,9 +22,6 @@ void loadGameAssets() {
     static bool loaded = false;
     if (loaded)
         return;
-    // The game reads Assets/ in its working folder; the tests' folder borrows the repository's.
-    std::error_code exists;
-    std::filesystem::create_directory_symlink(VIZOVID_SOURCE_DIR "/Assets", "Assets", exists);
     loadAssets();
     loaded = true;
 }
