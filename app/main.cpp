@@ -9,7 +9,7 @@
 
 int main() {
     // The save file has been read while the game context was built.
-    game::saveData.timesOpenedGame++;
+    countOnce(game::saveData.timesOpenedGame);
     const sf::VideoMode desktop = sf::VideoMode::getDesktopMode();
     game::screenWidth = float(desktop.width);
     game::screenHeight = float(desktop.height);

@@ -36,5 +36,14 @@ struct SaveData {
 
     // Replaces the file with the record and the settings. The old file stays whole
     // unless the new one was written completely; false when it could not be.
+    // A link is written through, and the file keeps its permissions.
     bool save();
 };
+
+// Adds one to a lifetime counter. A counter at the int limit, as an edited or old
+// save may hold it, stays there instead of wrapping round to negative.
+void countOnce(std::int32_t& counter);
+
+// The call that makes a written file durable (fsync); tests put a failing one in
+// its place.
+extern int (*syncFileToDisk)(int fd);
