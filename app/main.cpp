@@ -16,7 +16,7 @@ int main() {
         return 1;
     }
     // The save file has been read while the game context was built.
-    game::saveData.timesOpenedGame++;
+    countOnce(game::saveData.timesOpenedGame);
     const sf::VideoMode desktop = sf::VideoMode::getDesktopMode();
     game::screenWidth = float(desktop.width);
     game::screenHeight = float(desktop.height);

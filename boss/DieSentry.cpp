@@ -49,7 +49,7 @@ void setUpBossFight() {
     boss.bounds = boss.sprite.getGlobalBounds();
     dropBombAt(arenaCentre, 0, 0); // a harmless entrance blast
     game::dieSentries.push_back(boss);
-    game::saveData.timesAttemptedDieSentry++;
+    countOnce(game::saveData.timesAttemptedDieSentry);
     game::hud.pushMessage("Good luck");
     game::arenaFrame.setOutlineColor(sf::Color(250, 30, 30, 255));
 }

@@ -40,8 +40,17 @@ struct SaveData {
 
     // Replaces the file with the record and the settings. The old file stays whole
     // unless the new one was written completely; false when it could not be.
+    // A link is written through, and the file keeps its permissions.
     bool save();
 
     // Replaces the file at path with text, the same way save() does.
     bool writeSafely(const std::string& path, const std::string& text);
 };
+
+// Adds one to a lifetime counter. A counter at the int limit, as an edited or old
+// save may hold it, stays there instead of wrapping round to negative.
+void countOnce(std::int32_t& counter);
+
+// The call that makes a written file durable (fsync); tests put a failing one in
+// its place.
+extern int (*syncFileToDisk)(int fd);

@@ -65,7 +65,7 @@ void takeHit(Player& player, std::int32_t damage) {
     player.health -= damage;
     player.timeSinceHit = 0;
     game::soundPool.play(game::playerHitBuffer, game::playerPosition, game::playerPosition);
-    game::saveData.timesHitByProjectile++;
+    countOnce(game::saveData.timesHitByProjectile);
 }
 
 // A projectile that flies into the player hurts once, when it lies wholly inside.

@@ -28,7 +28,7 @@ bool bookDeath(float runTime) {
         save.bossFightUnlocked = true;
         newlyUnlocked = true;
     }
-    save.timesDied++;
+    countOnce(save.timesDied);
     game::musicSound.stop();
     return newlyUnlocked;
 }

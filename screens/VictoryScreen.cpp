@@ -21,7 +21,7 @@ void victoryScreen() {
         makeCentredText("RGB SKIN UNLOCKED", 50, sf::Text::Regular, sf::Color(0, 220, 0, 255), {px, py});
 
     const bool skinNewlyUnlocked = !game::saveData.rgbSkinUnlocked;
-    game::saveData.timesBeatenDieSentry++;
+    countOnce(game::saveData.timesBeatenDieSentry);
     game::saveData.rgbSkinUnlocked = true;
     game::saveData.save();
 

@@ -77,7 +77,7 @@ bool clickedInside(const sf::FloatRect& bounds) {
     // A held press is counted once per playback of the button sound.
     if (game::buttonSound.getStatus() != sf::Sound::Playing) {
         game::buttonSound.play();
-        game::saveData.buttonsClicked++;
+        countOnce(game::saveData.buttonsClicked);
     }
     return true;
 }

@@ -5,12 +5,14 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <climits>
 #include <filesystem>
 #include <fstream>
 #include <functional>
 #include <map>
 #include <sstream>
+#include <tuple>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -166,51 +168,114 @@ TEST_F(SaveFile, DamagedAndReformattedFilesReadAsFarAsTheyCan) {
     }
 }
 
-TEST_F(SaveFile, AFailedSaveKeepsTheOldFileWholeAndTheValuesInMemory) {
-    SaveData save;
-    save.timesDied = 5;
-    ASSERT_TRUE(save.save());
-    const std::string good = readFile("Data/save.zn");
-    save.timesDied = 6;
-
+// A save in trouble either keeps the old file whole or, where only the temporary
+// file cannot be made, is written in place; the values in memory stay either way.
+TEST_F(SaveFile, ASaveInTroubleKeepsTheOldFileOrWritesInPlace) {
+    static int fsyncError;
+    const auto failingFsync = [](int error) {
+        return [error] { fsyncError = error, syncFileToDisk = [](int) { return errno = fsyncError, -1; }; };
+    };
     const struct {
         const char* name;
-        std::function<void()> breakIt, mendIt;
-        bool asNobody;
-    } failures[] = {
-        {"the new file cannot be created", [] { fs::create_directory("Data/save.zn.tmp"); },
-         [] { fs::remove("Data/save.zn.tmp"); }, false},
-        {"the disk is full", [] { fs::create_symlink("/dev/full", "Data/save.zn.tmp"); },
-         [] { fs::remove("Data/save.zn.tmp"); }, false},
-        {"the folder is read-only",
-         [this] {
-             fs::permissions(folder, fs::perms::all & ~fs::perms::group_write & ~fs::perms::others_write);
-             fs::permissions("Data", fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
-                             fs::perm_options::remove);
-         },
-         [] { fs::permissions("Data", fs::perms::owner_write, fs::perm_options::add); }, true},
-        {"the file itself is write-protected",
-         [this] {
-             fs::permissions(folder, fs::perms::all);
-             fs::permissions("Data", fs::perms::all);
-             fs::permissions("Data/save.zn", fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
-         },
-         [] { fs::permissions("Data/save.zn", fs::perms::owner_write, fs::perm_options::add); }, true},
+        std::function<void()> breakIt;
+        bool asNobody, saved;
+    } troubles[] = {
+        {"the disk is full", [] { fs::create_symlink("/dev/full", "Data/save.zn.tmp"); }, false, false},
+        {"the file is write-protected",
+         [] { fs::permissions("Data/save.zn", fs::perms(0444)); }, true, false},
+        {"fsync fails", failingFsync(EIO), false, false},
+        {"fsync is not supported", failingFsync(ENOTSUP), false, true},
+        {"fsync is invalid here", failingFsync(EINVAL), false, true},
+        {"a folder stands where the new file goes", [] { fs::create_directory("Data/save.zn.tmp"); }, false, true},
+        {"the folder is read-only", [] { fs::permissions("Data", fs::perms(0555)); }, true, true},
     };
-    for (const auto& failure : failures) {
-        SCOPED_TRACE(failure.name);
-        failure.breakIt();
-        EXPECT_FALSE(failure.asNobody ? saveAsNobody(save) : save.save());
-        EXPECT_EQ(readFile("Data/save.zn"), good);
+    fs::permissions(folder, fs::perms::all);
+    for (const auto& trouble : troubles) {
+        SCOPED_TRACE(trouble.name);
+        fs::remove_all("Data");
+        SaveData save;
+        fs::permissions("Data", fs::perms::all);
+        fs::permissions("Data/save.zn", fs::perms(0666));
+        const std::string old = readFile("Data/save.zn");
+        save.timesDied = 6;
+        trouble.breakIt();
+        EXPECT_EQ(trouble.asNobody ? saveAsNobody(save) : save.save(), trouble.saved);
+        syncFileToDisk = ::fsync;
+        fs::permissions("Data", fs::perms::all);
+        fs::remove_all("Data/save.zn.tmp");
         EXPECT_FALSE(fs::is_symlink("Data/save.zn"));
-        failure.mendIt();
+        EXPECT_EQ(readFile("Data/save.zn") == old, !trouble.saved);
+        EXPECT_EQ(save.timesDied, 6);
+        EXPECT_TRUE(save.save()); // the next save writes what memory held all along
+        EXPECT_EQ(SaveData().timesDied, 6);
     }
-    EXPECT_FALSE(fs::exists("Data/save.zn.tmp"));
+}
 
-    // The next save writes what memory held all along.
-    EXPECT_EQ(save.timesDied, 6);
-    EXPECT_TRUE(save.save());
-    EXPECT_EQ(SaveData().timesDied, 6);
+// Saving keeps what the file was: the links that lead to it and its permissions.
+TEST_F(SaveFile, ALinkedSaveIsWrittenThroughAndKeepsItsMode) {
+    // "@" stands for the test's folder; the save must end up in real.zn.
+    const std::vector<std::vector<std::pair<std::string, std::string>>> chains = {
+        {{"Data/save.zn", "../real.zn"}},
+        {{"Data/save.zn", "@/real.zn"}},
+        {{"Data/save.zn", "next.zn"}, {"Data/next.zn", "../real.zn"}},
+    };
+    for (const bool fileBehindExists : {true, false})
+        for (const auto& links : chains) {
+            fs::remove_all("Data"), fs::remove("real.zn"), fs::create_directory("Data");
+            for (const auto& [link, to] : links)
+                fs::create_symlink(to[0] == '@' ? folder.string() + to.substr(1) : to, link);
+            if (fileBehindExists)
+                std::ofstream("real.zn") << "0\n5";
+            SaveData save;
+            save.timesDied = 9;
+            EXPECT_TRUE(save.save());
+            EXPECT_TRUE(fs::is_symlink("Data/save.zn") && fs::is_regular_file(fs::symlink_status("real.zn")));
+            EXPECT_EQ(SaveData().timesDied, 9) << links.size() << " links to " << links.back().second;
+        }
+    for (const fs::perms mode : {fs::perms(0600), fs::perms(0640), fs::perms(0664)}) {
+        SaveData save;
+        fs::permissions("real.zn", mode);
+        EXPECT_TRUE(save.save());
+        EXPECT_EQ(fs::status("real.zn").permissions(), mode);
+    }
+}
+
+// A file that stops early is copied aside before the next save overwrites it, and
+// the player is told once which value stopped the read.
+TEST_F(SaveFile, ADamagedFileIsKeptAsItWasAndNamedOnce) {
+    const std::string kept = "; the file as it was is kept in Data/save.zn.damaged\n", head = "Data/save.zn: ";
+    // The file ("-": none), whether a folder takes the copy's place, and all that stderr says.
+    const std::tuple<std::string, bool, std::string> cases[] = {
+        {withLines({{13, "inf"}}), false, head + "bestTimeHell on line 13 could not be read" + kept},
+        {std::string(defaultFile).substr(0, std::string(defaultFile).size() - 5), false,
+         head + "musicVolume on line 22 is missing, the file ends before it" + kept},
+        {"1 2 x", true,
+         head + "distanceTravelled on line 3 could not be read; no copy of it could be written to Data/save.zn.damaged\n"},
+        {defaultFile, false, ""},
+        {"-", false, ""},
+    };
+    for (const auto& [file, blocked, said] : cases) {
+        fs::remove_all("Data");
+        fs::create_directories(blocked ? "Data/save.zn.damaged/taken" : "Data");
+        writeFile(blocked ? "Data/other" : "Data/save.zn.damaged", "an older copy");
+        writeFile(file == "-" ? "Data/other" : "Data/save.zn", file);
+        testing::internal::CaptureStderr();
+        EXPECT_TRUE(SaveData().save()); // read, then saved over as the main menu does
+        EXPECT_EQ(testing::internal::GetCapturedStderr(), said);
+        // An older copy is replaced, and only by a damaged file; a failed copy leaves no temporary file.
+        EXPECT_EQ(readFile(blocked ? "Data/save.zn.damaged.tmp" : "Data/save.zn.damaged"),
+                  blocked ? "" : said.empty() ? "an older copy" : file);
+    }
+}
+
+TEST(Counters, StopAtTheIntLimit) {
+    const std::pair<std::int32_t, std::int32_t> cases[] = {
+        {0, 1}, {-1, 0}, {INT_MAX - 1, INT_MAX}, {INT_MAX, INT_MAX}, {INT_MIN, INT_MIN + 1}};
+    for (const auto& [before, after] : cases) {
+        std::int32_t counter = before;
+        countOnce(counter);
+        EXPECT_EQ(counter, after) << before;
+    }
 }
 
 } // namespace
