@@ -6,6 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <vector>
+
 namespace {
 
 TEST(Catalogue, LoadAssetsFindsEveryFileAndBuildsTheWalls) {
@@ -16,26 +19,17 @@ TEST(Catalogue, LoadAssetsFindsEveryFileAndBuildsTheWalls) {
     EXPECT_EQ(game::sourceSansFont.getInfo().family, "Source Sans Pro");
     EXPECT_NE(game::blurShader.getNativeHandle(), 0u);
 
-    const struct {
-        const sf::Texture& texture;
-        bool smooth;
-    } textures[] = {
-        {game::infoBarTexture, true}, {game::healthBarOutlineTexture, false}, {game::healthBarTexture, false},
-        {game::heartTexture, true}, {game::titleLogoTexture, true}, {game::playerTexture, false},
-        {game::bulletSentryTexture, false}, {game::bulletTexture, false}, {game::bombSentryTexture, false},
-        {game::bombTexture, false}, {game::homingSentryTexture, false}, {game::homingTexture, false},
-        {game::pushwaveSentryTexture, false}, {game::pushwaveTexture, false}, {game::dieSentryTexture, false},
-        {game::bossBulletTexture, false}, {game::bossBladeTexture, false}, {game::bossHomingTexture, false},
-        {game::laserTexture, false}, {game::laserAlarmTexture, false}, {game::laserSentryTexture, false}};
-    for (std::size_t i = 0; i < std::size(textures); i++) {
-        EXPECT_GT(textures[i].texture.getSize().x, 0u) << "texture " << i;
-        EXPECT_EQ(textures[i].texture.isSmooth(), textures[i].smooth) << "texture " << i;
-    }
-    const sf::SoundBuffer* buffers[] = {&game::bulletFireBuffer, &game::pushwaveFireBuffer,
-                                        &game::bombExplodeBuffer, &game::playerHitBuffer,
-                                        &game::homingFireBuffer, &game::buttonPressBuffer};
-    for (std::size_t i = 0; i < std::size(buffers); i++)
-        EXPECT_GT(buffers[i]->getSampleCount(), 0u) << "buffer " << i;
+    sf::Texture* const smooth[] = {&game::infoBarTexture, &game::heartTexture, &game::titleLogoTexture};
+    for (const sf::Texture* t :
+         {smooth[0], smooth[1], smooth[2], &game::healthBarOutlineTexture, &game::healthBarTexture,
+          &game::playerTexture, &game::bulletSentryTexture, &game::bulletTexture, &game::bombSentryTexture,
+          &game::bombTexture, &game::homingSentryTexture, &game::homingTexture, &game::pushwaveSentryTexture,
+          &game::pushwaveTexture, &game::dieSentryTexture, &game::bossBulletTexture, &game::bossBladeTexture,
+          &game::bossHomingTexture, &game::laserTexture, &game::laserAlarmTexture, &game::laserSentryTexture})
+        EXPECT_TRUE(t->getSize().x > 0 && t->isSmooth() == (std::count(smooth, smooth + 3, t) > 0)) << "texture " << t;
+    for (const sf::SoundBuffer* buffer : {&game::bulletFireBuffer, &game::pushwaveFireBuffer, &game::bombExplodeBuffer,
+                                          &game::playerHitBuffer, &game::homingFireBuffer, &game::buttonPressBuffer})
+        EXPECT_GT(buffer->getSampleCount(), 0u) << "buffer " << buffer;
     EXPECT_EQ(game::buttonSound.getBuffer(), &game::buttonPressBuffer);
     game::musicSound.play(); // the theme opened: it plays
     EXPECT_EQ(game::musicSound.getStatus(), sf::Sound::Playing);
@@ -43,10 +37,9 @@ TEST(Catalogue, LoadAssetsFindsEveryFileAndBuildsTheWalls) {
 
     // The top and left walls reach 10 units into the arena; the others start at its edge.
     ASSERT_GE(game::arenaWalls.size(), 4u);
-    game::arenaWalls.erase(game::arenaWalls.begin(), game::arenaWalls.end() - 4);
-    const std::vector<sf::FloatRect> walls = {
-        {0, -50, 2256, 60}, {0, 900, 2256, 60}, {-50, 0, 60, 900}, {2256, 0, 60, 900}};
-    EXPECT_EQ(game::arenaWalls, walls);
+    EXPECT_EQ(std::vector<sf::FloatRect>(game::arenaWalls.end() - 4, game::arenaWalls.end()),
+              (std::vector<sf::FloatRect>{
+                  {0, -50, 2256, 60}, {0, 900, 2256, 60}, {-50, 0, 60, 900}, {2256, 0, 60, 900}}));
 }
 
 } // namespace

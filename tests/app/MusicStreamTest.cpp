@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include <utility>
+#include <string>
 #include <vector>
 
 namespace {
@@ -14,22 +14,19 @@ constexpr auto playing = sf::SoundSource::Playing, paused = sf::SoundSource::Pau
                stopped = sf::SoundSource::Stopped;
 
 TEST(MusicStream, FollowsTheFightThroughPauseAndReset) {
-    // Calls: '>' play, '|' pause, '.' stop; each with the status it leaves.
-    const struct {
-        const char* file;
-        std::vector<std::pair<char, sf::SoundSource::Status>> steps;
-    } cases[] = {
-        {"dieSentryTheme.mp3", {{'>', playing}, {'|', paused}, {'>', playing}, {'.', stopped}, {'>', playing}}},
-        {"dieSentryTheme.mp3", {{'|', stopped}, {'.', stopped}, {'>', playing}, {'.', stopped}}},
-        {"noSuchTheme.mp3", {{'>', stopped}, {'|', stopped}, {'>', stopped}}},
+    // Calls: '>' play, '|' pause, '.' stop; and the status each leaves.
+    struct Case { const char* file; std::string calls; std::vector<sf::SoundSource::Status> statuses; };
+    const Case cases[] = {
+        {"dieSentryTheme.mp3", ">|>.>", {playing, paused, playing, stopped, playing}},
+        {"dieSentryTheme.mp3", "|.>.", {stopped, stopped, playing, stopped}},
+        {"noSuchTheme.mp3", ">|>", {stopped, stopped, stopped}},
     };
-    for (const auto& c : cases) {
+    for (const Case& c : cases) {
         MusicStream music;
         EXPECT_EQ(music.openFromFile(std::string(VIZOVID_SOURCE_DIR "/Assets/Music/") + c.file), c.file[0] == 'd');
-        for (std::size_t i = 0; i < c.steps.size(); i++) {
-            const char call = c.steps[i].first;
-            call == '>' ? music.play() : call == '|' ? music.pause() : music.stop();
-            EXPECT_EQ(music.getStatus(), c.steps[i].second) << c.file << ", step " << i;
+        for (std::size_t i = 0; i < c.calls.size(); i++) {
+            c.calls[i] == '>' ? music.play() : c.calls[i] == '|' ? music.pause() : music.stop();
+            EXPECT_EQ(music.getStatus(), c.statuses[i]) << c.file << ", step " << i;
         }
     }
 }

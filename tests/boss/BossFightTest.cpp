@@ -19,38 +19,35 @@ using BossFight = RunScenario;
 
 TEST_F(BossFight, SetUpOpensAtTheCentreAndTheProgrammeRunsItsAttacksOnTimeToTheEnd) {
     startTestRun(4, 99);
-    EXPECT_EQ(game::dieSentries.at(0).position, sf::Vector2f(1128, 450));
-    EXPECT_EQ(game::dieSentries.at(0).sprite.getTextureRect(), sf::IntRect(750, 0, 250, 250));
-    EXPECT_EQ(game::hud.messageLog, "Good luck");
-    EXPECT_EQ(game::arenaFrame.getOutlineColor(), sf::Color(250, 30, 30, 255));
+    const DieSentry& b = game::dieSentries.at(0); // its first frame of seven, at the centre
+    EXPECT_TRUE(b.position == sf::Vector2f(1128, 450) && b.sprite.getTextureRect() == sf::IntRect(750, 0, 250, 250));
+    EXPECT_TRUE(game::hud.messageLog == "Good luck" && game::arenaFrame.getOutlineColor() == sf::Color(250, 30, 30))
+        << game::hud.messageLog << " in a red frame";
 
     std::vector<std::pair<int, float>> changes; // attack (-1 a pause) and the run time it began
     std::set<int> patterns[5];                  // the patterns chosen in each attack
-    float nearestEdge = 1e9f; // of the boss during the opening
-    bool sawLasers = false;
-    for (int before = 0; !game::bossBeaten && game::player.runTime < 240; before = game::dieSentries.at(0).attack) {
-        game::player.health = 1000; // a survivor, to see the whole programme
-        frame();
-        const DieSentry& b = game::dieSentries.at(0);
+    float nearestEdge = 1e9f, laserFrames = 0;  // of the boss during the opening; of attack 3 with lasers out
+    for (int before = 0; !game::bossBeaten && game::player.runTime < 240; before = b.attack) {
+        game::player.health = 1000, frame(); // a survivor, to see the whole programme
         if (b.attack == 0)
             nearestEdge = std::min({nearestEdge, b.position.x, b.position.y, 2256 - b.position.x, 900 - b.position.y});
         if (b.attack > 0 && b.patternBusy)
             patterns[b.attack].insert(b.pattern);
-        sawLasers = sawLasers || (b.attack == 3 && !game::lasers.empty());
+        laserFrames += b.attack == 3 && !game::lasers.empty();
         if (b.attack == before)
             continue;
         changes.emplace_back(b.attack, game::player.runTime);
-        EXPECT_EQ(game::laserSentries.size(), b.attack == 3 ? 8u : 0u);
-        EXPECT_TRUE(game::lasers.empty()) << "every beam goes with the laser attack, even mid-beam";
-        EXPECT_TRUE(before != 4 || b.position == b.destination) << "attack 4 ends only on an arrival";
+        // Every beam goes with the laser attack, even mid-beam.
+        EXPECT_TRUE(game::laserSentries.size() == (b.attack == 3 ? 8u : 0u) && game::lasers.empty())
+            << game::laserSentries.size() << " laser sentries, " << game::lasers.size() << " lasers";
     }
-    EXPECT_GE(nearestEdge, 250.0f);
-    EXPECT_TRUE(sawLasers);
+    // The boss brings its own enemies.
+    EXPECT_TRUE(nearestEdge >= 250 && laserFrames > 0 && game::director.eventCount == 0) << nearestEdge;
     EXPECT_EQ(patterns[1], (std::set<int>{1, 2, 3, 4})); // homing fans among them; bounce bursts only in attack 4
     EXPECT_EQ(patterns[4], (std::set<int>{1, 2, 3, 4, 5}));
-    EXPECT_EQ(game::director.eventCount, 0); // the boss brings its own enemies
     // The timers keep their remainders and add up frame times in floats: the times
-    // are nominal, a few hundredths of a second either way.
+    // are nominal, a few hundredths of a second either way. The last pause comes
+    // when attack 4's last pattern is done, within a second of 225 s.
     const std::pair<int, float> expected[] = {{1, 5}, {-1, 65}, {2, 70}, {-1, 121}, {3, 126}, {-1, 169}, {4, 174}};
     ASSERT_EQ(changes.size(), 8u);
     for (int i = 0; i < 7; i++)
@@ -61,62 +58,51 @@ TEST_F(BossFight, SetUpOpensAtTheCentreAndTheProgrammeRunsItsAttacksOnTimeToTheE
 }
 
 TEST_F(BossFight, EachPatternFiresItsCountFromItsSpotAndAttackFourFindsASpotEvenInACorner) {
-    // pattern 0 is attack 2's bounce waves; shots counts bullets, balls, homing shots and bombs;
-    // firstStat is the first shot's speed or the first bomb's fuse
-    struct Row { const char* name; int pattern, attack4, direction; std::array<std::size_t, 4> shots;
-                 float firstStat; int spiral; float seconds; };
+    // Pattern 0 is attack 2's bounce waves; shots counts bullets, balls, homing shots and bombs;
+    // first is the first shot's speed or the first bomb's fuse; a negative spiral turns down.
+    struct Row { const char* name; int pattern, attack4; std::array<std::size_t, 4> shots; float first, spiral, time; };
     const Row rows[] = {
-        {"rings", 1, 0, 0, {13 * 28, 0, 0, 0}, 900, 0, 1.3f},
-        {"rings, attack 4", 1, 1, 0, {18 * 20, 0, 0, 0}, 1000, 0, 1.26f},
-        {"bomb rain", 2, 0, 0, {0, 0, 0, 50}, 1.8f, 0, 1.5f},
-        {"bomb rain, attack 4", 2, 1, 0, {0, 0, 0, 55}, 1.6f, 0, 1.375f},
-        {"spiral up", 3, 0, 0, {180 * 5, 0, 0, 0}, 800, 720, 3.6f}, // two whole turns
-        {"spiral down", 3, 0, 1, {180 * 5, 0, 0, 0}, 800, -720, 3.6f},
-        {"spiral, attack 4", 3, 1, 0, {210 * 5, 0, 0, 0}, 1050, 840, 3.78f},
-        {"homing fans", 4, 0, 0, {0, 0, 5 * 5, 0}, 1100, 0, 1.25f},
-        {"homing fans, attack 4", 4, 1, 0, {0, 0, 8 * 5, 0}, 1350, 0, 1.76f},
-        {"bounce bursts, attack 4", 5, 1, 0, {0, 5 * 6, 0, 0}, 500, 0, 0.25f}, // the counter starts full
-        {"bounce waves", 0, 0, 0, {0, 9 * 11 * 6, 0, 0}, 300, 0, 5.85f},
+        {"rings", 1, 0, {13 * 28, 0, 0, 0}, 900, 0, 1.3f},
+        {"rings, attack 4", 1, 1, {18 * 20, 0, 0, 0}, 1000, 0, 1.26f},
+        {"bomb rain", 2, 0, {0, 0, 0, 50}, 1.8f, 0, 1.5f},
+        {"bomb rain, attack 4", 2, 1, {0, 0, 0, 55}, 1.6f, 0, 1.375f},
+        {"spiral up", 3, 0, {180 * 5, 0, 0, 0}, 800, 720, 3.6f}, // two whole turns
+        {"spiral down", 3, 0, {180 * 5, 0, 0, 0}, 800, -720, 3.6f},
+        {"spiral, attack 4", 3, 1, {210 * 5, 0, 0, 0}, 1050, 840, 3.78f},
+        {"homing fans", 4, 0, {0, 0, 5 * 5, 0}, 1100, 0, 1.25f},
+        {"homing fans, attack 4", 4, 1, {0, 0, 8 * 5, 0}, 1350, 0, 1.76f},
+        {"bounce bursts, attack 4", 5, 1, {0, 5 * 6, 0, 0}, 500, 0, 0.25f}, // the counter starts full
+        {"bounce waves", 0, 0, {0, 9 * 11 * 6, 0, 0}, 300, 0, 5.85f},
     };
     for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
-        resetRun();
-        game::frameTime = oneFrame;
-        game::playerPosition = sf::Vector2f(1128, 450);
+        resetRun(), game::frameTime = oneFrame, game::playerPosition = sf::Vector2f(1128, 450);
         DieSentry b;
         b.position = b.destination = sf::Vector2f(1000, 450);
-        if (row.attack4)
-            applyAttack4Settings(b);
-        b.pattern = row.pattern, b.patternBusy = true, b.spiralDirection = row.direction;
+        row.attack4 ? applyAttack4Settings(b) : void();
+        b.pattern = row.pattern, b.patternBusy = true, b.spiralDirection = row.spiral < 0;
         b.ringsLeft = b.ringCount, b.rainLeft = b.rainCount, b.spiralLeft = b.spiralCount, b.fansLeft = b.fanCount;
-        int frames = 0;
+        int ring = row.attack4 ? 20 : 28, frames = 0; // shots in a ring; frames until the pattern is done
         for (; frames < 1000 && (row.pattern ? b.patternBusy : b.wavesLeft > 0 || b.burstsLeft > 0); frames++)
-            row.pattern ? patternDriver(b, row.attack4 ? 20 : 28, row.attack4 ? 5 : 4) : bounceWaveStep(b);
+            row.pattern ? patternDriver(b, ring, row.attack4 ? 5 : 4) : bounceWaveStep(b);
         const std::array<std::size_t, 4> shots = {game::bullets.size(), game::bossBullets.size(),
                                                   game::homingProjectiles.size(), game::bombs.size()};
-        EXPECT_EQ(shots, row.shots);
         const float first = shots[0] ? game::bullets[0].speed : shots[1] ? game::bossBullets[0].speed
                           : shots[2] ? game::homingProjectiles[0].speed : game::bombs[0].explosionDelay;
-        EXPECT_FLOAT_EQ(first, row.firstStat);
-        EXPECT_EQ(b.spiralAngle, row.spiral);
-        EXPECT_NEAR(frames * oneFrame, row.seconds, 0.05f);
-        if (row.pattern == 1) { // rings interleave: one fired with an odd count left (13, not 18) turns half a step
-            const std::size_t size = row.attack4 ? 20 : 28;
-            EXPECT_NEAR(game::bullets[0].angle, row.attack4 ? 0 : 180.0f / size, 1e-4f);
-            EXPECT_NEAR(game::bullets[size].angle, row.attack4 ? 180.0f / size : 0, 1e-4f);
-            EXPECT_NEAR(game::bullets[1].angle - game::bullets[0].angle, 360.0f / size, 1e-4f);
-        }
+        EXPECT_EQ(shots, row.shots) << row.name;
+        EXPECT_TRUE(first == row.first && b.spiralAngle == row.spiral && std::abs(frames * oneFrame - row.time) < 0.05f)
+            << row.name << ": " << first << ", spiral " << b.spiralAngle << ", " << frames << " frames";
+        // Rings interleave: one fired with an odd count left (13, not 18) turns half a step.
+        const float turns[2] = {180.0f / ring, 0}; // of the first ring fired and the next, without attack 4
+        for (int i = 0; row.pattern == 1 && i < 2; i++)
+            EXPECT_NEAR(game::bullets[i * ring + 1].angle, turns[row.attack4 ? 1 - i : i] + 360.0f / ring, 1e-4f) << i;
     }
 
     // Attack 4 is faster, and finds a firing spot even with the player in the bottom
     // right corner, where no whole angle puts a spot 300 units away inside the allowed box.
     DieSentry b;
     applyAttack4Settings(b);
-    EXPECT_FLOAT_EQ(b.moveSpeed, 1885.0f);
-    EXPECT_NEAR(b.patternGap, 1.7f / 1.3f, 1e-5f);
-    game::playerPosition = sf::Vector2f(2256 - 33, 900 - 33);
-    b.patternTimer = 10;
-    patternDriver(b, 20, 5);
+    EXPECT_TRUE(b.moveSpeed == 1885 && std::fabs(b.patternGap - 1.7f / 1.3f) < 1e-5f) << b.moveSpeed;
+    game::playerPosition = sf::Vector2f(2256 - 33, 900 - 33), b.patternTimer = 10, patternDriver(b, 20, 5);
     EXPECT_TRUE(b.patternBusy && b.destination.x <= 2256 - 300 + 50 && b.destination.y <= 900 - 300 + 50);
 }
 

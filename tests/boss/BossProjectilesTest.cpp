@@ -22,8 +22,7 @@ TEST_F(BossShots, ABallBouncesOffASideOffBothInACornerAndNeverLeaves) {
         rows.push_back({{1128, 450}, angle, 0, 60 * 20});
     for (const Row& row : rows) {
         BounceBall ball;
-        aimBullet(ball, game::bossBulletTexture, row.start, row.angle, 300, 14000, 40);
-        ball.position = row.start; // no muzzle: exactly here
+        aimBullet(ball, game::bossBulletTexture, row.start, row.angle, 300, 14000, 40), ball.position = row.start;
         int turns = 0;
         for (int f = 0; f < row.frames; f++)
             if (const float before = ball.angle; ball.update(), ball.angle != before)
@@ -34,11 +33,9 @@ TEST_F(BossShots, ABallBouncesOffASideOffBothInACornerAndNeverLeaves) {
 }
 
 TEST_F(BossShots, ALaserSentryWarnsThenFiresAlongFourAxesEveryThreePointSevenSeconds) {
-    startTestRun(1, 5);
-    game::director.eventTimer = -1e9f; // an empty arena but for the lasers
-    frame();
+    startTestRun(1, 5), game::director.eventTimer = -1e9f, frame(); // an empty arena but for the lasers
     LaserSentry sentry = makeLaserSentry(sf::Vector2f(1128, 450));
-    int changedAt[3] = {-1, -1, -1}; // frames of the warning, the beams and the next flight
+    int changedAt[3] = {-1, -1, -1}, frames = 0; // frames of the warning, the beams and the next flight
     for (int f = 1; f < 400 && changedAt[2] < 0; f++)
         if (const std::int16_t before = sentry.state; updateLaserSentry(sentry), sentry.state != before)
             changedAt[before] = f;
@@ -53,10 +50,8 @@ TEST_F(BossShots, ALaserSentryWarnsThenFiresAlongFourAxesEveryThreePointSevenSec
             << i << ": " << game::lasers[i].name << " at " << game::lasers[i].angle;
 
     // A beam 300 units away reaches the player in a few frames, then hurts 50 every frame.
-    game::lasers.clear();
     const sf::Vector2f p = game::playerPosition;
-    game::lasers.emplace_back(game::laserTexture, p.x - 300, p.y, 0.0f, 4000.0f, 1.5f, 50, "laserbeam");
-    int frames = 0;
+    game::lasers.clear(), game::lasers.emplace_back(game::laserTexture, p.x - 300, p.y, 0, 4000, 1.5f, 50, "laserbeam");
     for (; game::player.health > 0 && frames < 100; frames++)
         frame();
     EXPECT_TRUE(frames > 20 && frames <= 26) << frames; // 300 units at 4000 a second, then 20 frames of 50

@@ -9,18 +9,9 @@
 
 namespace {
 
-template <typename Sentry>
-float shotStat(const Sentry& s, int choice) {
+// The statistic that upgrade choice 1 to 3 raises on a shooting sentry.
+template <typename Sentry> float shotStat(const Sentry& s, int choice) {
     return choice == 1 ? s.fireInterval : choice == 2 ? s.projectileSpeed : float(s.damage);
-}
-
-// The statistic that upgrade choice 1 to 3 raises on the i-th sentry of a kind.
-float raised(int kind, int choice, std::size_t i) {
-    if (kind == 3)
-        return game::bombSentries[i].explosionDelay;
-    if (kind == 4)
-        return choice == 3 ? game::pushwaveSentries[i].maxPushDistance : shotStat(game::pushwaveSentries[i], choice);
-    return kind == 1 ? shotStat(game::bulletSentries[i], choice) : shotStat(game::homingSentries[i], choice);
 }
 
 using Upgrades = RunScenario;
@@ -43,15 +34,19 @@ TEST_F(Upgrades, RaiseEverySentryOfTheKindAndSayWhatWasRaised) {
     };
     void (*place[])(sf::Vector2f) = {createBulletSentry, createHomingSentry, createBombSentry, createPushwaveSentry};
     for (const Row& row : rows) {
-        SCOPED_TRACE(row.message);
-        resetRun();
-        place[row.kind - 1](sf::Vector2f(141, 450)), place[row.kind - 1](sf::Vector2f(141, 150));
+        resetRun(), place[row.kind - 1](sf::Vector2f(141, 450)), place[row.kind - 1](sf::Vector2f(141, 150));
         SentryDirector director;
         director.upgradeChoice = row.choice, director.upgradeFactor = row.factor;
         for (int n = 0; n < row.times; n++)
             game::hud = Hud(), applyUpgrade(director, row.kind);
         EXPECT_EQ(game::hud.messageLog, row.message); // once, however many sentries changed
-        EXPECT_NEAR(raised(row.kind, row.choice, 1), row.expected, 1e-3f); // the second sentry too
+        const int c = row.choice; // read on the second sentry of the kind: all are raised
+        const float raised = row.kind == 1 ? shotStat(game::bulletSentries[1], c)
+                           : row.kind == 2 ? shotStat(game::homingSentries[1], c)
+                           : row.kind == 3 ? game::bombSentries[1].explosionDelay
+                           : c == 3        ? game::pushwaveSentries[1].maxPushDistance
+                                           : shotStat(game::pushwaveSentries[1], c);
+        EXPECT_NEAR(raised, row.expected, 1e-3f) << row.message;
     }
 }
 
