@@ -1,6 +1,6 @@
 // The one door through which the game reads the keyboard, the mouse, the gamepads,
-// the window's focus and the passing of time. In the game every call asks SFML; a test can hand
-// it a script instead and drive a real screen frame by frame.
+// the window's focus and the passing of time. In the game every call asks SFML; a
+// test can hand it a script instead and drive a real screen frame by frame.
 #pragma once
 
 #include <SFML/Graphics.hpp>
@@ -16,7 +16,7 @@ bool keyHeld(sf::Keyboard::Key key);
 bool leftButtonHeld();
 
 // Called as a screen opens and as it returns to the screen that opened it. A left
-// button or Escape held now that was already seen held began on the screen before:
+// button, Escape or command held now that was already seen held began on the screen before:
 // it reads as released here until it has been let go once, so that one click never
 // acts on two screens. A press nobody has seen yet began this very moment and
 // belongs to the screen now showing.

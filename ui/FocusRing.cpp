@@ -10,6 +10,7 @@ namespace {
 
 constexpr float firstRepeat = 0.4f; // seconds a left or right is held before a slider runs
 constexpr float repeatEvery = 0.05f;
+static_assert(int(input::Command::Confirm) == 4, "the ring reads the first five commands");
 
 } // namespace
 
@@ -36,10 +37,12 @@ void FocusRing::update() {
         shown = false;
     mouse = now;
 
-    // Each command acts when its press begins; one held on reads as held.
+    // Each command acts when its press begins. Keys typed into another window are
+    // not meant for the game, so without the focus nothing reads as held.
+    const bool windowFocus = input::hasFocus(game::window);
     bool began[5];
     for (int c = 0; c < 5; c++) {
-        const bool isHeld = input::commandHeld(Command(c));
+        const bool isHeld = windowFocus && input::commandHeld(Command(c));
         began[c] = isHeld && !held[c];
         held[c] = isHeld;
     }
