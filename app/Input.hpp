@@ -16,9 +16,9 @@ bool keyHeld(sf::Keyboard::Key key);
 bool leftButtonHeld();
 
 // Called as a screen opens and as it returns to the screen that opened it. A left
-// button, Escape or command held now that was already seen held began on the screen before:
-// it reads as released here until it has been let go once, so that one click never
-// acts on two screens. A press nobody has seen yet began this very moment and
+// button, Escape or command held now that was already seen held began on the screen
+// before: it reads as released here until it has been let go once, so that one click
+// never acts on two screens. A press nobody has seen yet began this very moment and
 // belongs to the screen now showing.
 void beginScreen();
 
