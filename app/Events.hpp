@@ -7,5 +7,6 @@
 void pollWindowEvents();
 
 // With the focus: moves the player (unless a pushwave carried it last frame) and
-// opens the pause menu on Escape. Without the focus, nothing.
+// opens the pause menu on Escape or a pad's Start. Without the focus, nothing, but
+// a pad lost during the run opens the pause menu in either case.
 void checkPauseAndMove();

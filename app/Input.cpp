@@ -37,6 +37,45 @@ bool deviceLeftButtonHeld() {
     return script ? script->leftButton : sf::Mouse::isButtonPressed(sf::Mouse::Left);
 }
 
+// The pads' state is refreshed by the window's event pump, so a pad plugged in
+// while the game runs answers from the next frame on.
+bool padConnected(unsigned id) {
+    return script ? id == 0 && script->pad.connected : sf::Joystick::isConnected(id);
+}
+
+float padAxis(unsigned id, sf::Joystick::Axis axis) {
+    if (!script)
+        return sf::Joystick::hasAxis(id, axis) ? sf::Joystick::getAxisPosition(id, axis) : 0;
+    const ScriptedPad& pad = script->pad;
+    switch (axis) {
+    case sf::Joystick::X: return pad.stick.x;
+    case sf::Joystick::Y: return pad.stick.y;
+    case sf::Joystick::PovX: return pad.dpad.x;
+    case sf::Joystick::PovY: return pad.dpad.y;
+    default: return 0;
+    }
+}
+
+// Any connected pad will do: a player who swaps pads need not tell the game.
+bool padButtonHeld(unsigned button) {
+    for (unsigned id = 0; id < sf::Joystick::Count; id++) {
+        if (!padConnected(id))
+            continue;
+        if (script ? std::count(script->pad.buttons.begin(), script->pad.buttons.end(), button) > 0
+                   : sf::Joystick::isButtonPressed(id, button))
+            return true;
+    }
+    return false;
+}
+
+unsigned connectedPads() {
+    unsigned slots = 0;
+    for (unsigned id = 0; id < sf::Joystick::Count; id++)
+        if (padConnected(id))
+            slots |= 1u << id;
+    return slots;
+}
+
 // A press of the left button or of Escape as the game last saw it.
 struct Press {
     bool seenHeld = false; // held when last looked at
@@ -45,6 +84,9 @@ struct Press {
 
 Press leftPress;
 Press escapePress;
+constexpr int commandCount = int(Command::Pause) + 1;
+Press commandPresses[commandCount]; // by Command
+unsigned padsSeen = 0;    // a bit per pad slot connected at the end of the last frame
 
 // A release ends a left-over press; true when held by a press of this screen.
 bool look(Press& press, bool held) {
@@ -59,7 +101,42 @@ void markLeftOver(Press& press, bool held) {
     press.seenHeld = held;
 }
 
+bool deviceCommandHeld(Command command) {
+    static const sf::Keyboard::Key arrows[] = {sf::Keyboard::Up, sf::Keyboard::Left, sf::Keyboard::Down,
+                                               sf::Keyboard::Right};
+    switch (command) {
+    case Command::Confirm:
+        return deviceKeyHeld(sf::Keyboard::Return) || deviceKeyHeld(sf::Keyboard::Space) || padButtonHeld(pad::A);
+    case Command::Back: return padButtonHeld(pad::B);
+    case Command::Pause: return padButtonHeld(pad::Start);
+    default: return deviceKeyHeld(arrows[int(command)]) || padHeld(command);
+    }
+}
+
 } // namespace
+
+bool commandHeld(Command command) {
+    return look(commandPresses[int(command)], deviceCommandHeld(command));
+}
+
+bool padHeld(Command direction) {
+    constexpr float deadZone = 25; // of the 100 each way of a stick's travel
+    const bool vertical = direction == Command::Up || direction == Command::Down;
+    const float sign = direction == Command::Up || direction == Command::Left ? -1.0f : 1.0f;
+    for (unsigned id = 0; id < sf::Joystick::Count; id++) {
+        if (!padConnected(id))
+            continue;
+        const float stick = padAxis(id, vertical ? sf::Joystick::Y : sf::Joystick::X);
+        const float dpad = padAxis(id, vertical ? sf::Joystick::PovY : sf::Joystick::PovX);
+        if (sign * stick > deadZone || sign * dpad > deadZone)
+            return true;
+    }
+    return false;
+}
+
+bool padLost() {
+    return (padsSeen & ~connectedPads()) != 0;
+}
 
 bool keyHeld(sf::Keyboard::Key key) {
     const bool held = deviceKeyHeld(key);
@@ -73,6 +150,8 @@ bool leftButtonHeld() {
 void beginScreen() {
     markLeftOver(leftPress, deviceLeftButtonHeld());
     markLeftOver(escapePress, deviceKeyHeld(sf::Keyboard::Escape));
+    for (int c = 0; c < commandCount; c++)
+        markLeftOver(commandPresses[c], deviceCommandHeld(Command(c)));
 }
 
 sf::Vector2i mousePixel(const sf::Window& window) {
@@ -111,6 +190,9 @@ void useScript(Script* newScript) {
     script = newScript;
     leftPress = Press();
     escapePress = Press();
+    for (Press& press : commandPresses)
+        press = Press();
+    padsSeen = connectedPads(); // a switch is no loss of a pad
     if (script)
         t.scriptedTime = current;
     else
@@ -120,6 +202,9 @@ void useScript(Script* newScript) {
 void endFrame() {
     look(leftPress, deviceLeftButtonHeld());
     look(escapePress, deviceKeyHeld(sf::Keyboard::Escape));
+    for (int c = 0; c < commandCount; c++)
+        look(commandPresses[c], deviceCommandHeld(Command(c)));
+    padsSeen = connectedPads();
     if (!script)
         return;
     timeline().scriptedTime += script->frameStep;

@@ -1,6 +1,6 @@
-// The one door through which the game reads the keyboard, the mouse, the window's
-// focus and the passing of time. In the game every call asks SFML; a test can hand
-// it a script instead and drive a real screen frame by frame.
+// The one door through which the game reads the keyboard, the mouse, the gamepads,
+// the window's focus and the passing of time. In the game every call asks SFML; a
+// test can hand it a script instead and drive a real screen frame by frame.
 #pragma once
 
 #include <SFML/Graphics.hpp>
@@ -16,9 +16,9 @@ bool keyHeld(sf::Keyboard::Key key);
 bool leftButtonHeld();
 
 // Called as a screen opens and as it returns to the screen that opened it. A left
-// button or Escape held now that was already seen held began on the screen before:
-// it reads as released here until it has been let go once, so that one click never
-// acts on two screens. A press nobody has seen yet began this very moment and
+// button, Escape or command held now that was already seen held began on the screen
+// before: it reads as released here until it has been let go once, so that one click
+// never acts on two screens. A press nobody has seen yet began this very moment and
 // belongs to the screen now showing.
 void beginScreen();
 
@@ -30,6 +30,28 @@ struct ScreenScope {
     ScreenScope(const ScreenScope&) = delete;
     ScreenScope& operator=(const ScreenScope&) = delete;
 };
+
+// What the keys and the pads ask of the menus and the run, besides the mouse: the
+// arrow keys or a pad's d-pad or left stick, A (or Enter or Space), B and Start.
+enum class Command { Up, Left, Down, Right, Confirm, Back, Pause };
+
+// Held now and, like Escape, not left over from the screen before.
+bool commandHeld(Command command);
+
+// One of the four directions on a pad: its left stick pushed past a quarter of its
+// travel, or its d-pad. The run moves the player with it as with W, A, S and D.
+bool padHeld(Command direction);
+
+// True from the moment a pad connected at the end of the last frame is gone until
+// the end of this frame.
+bool padLost();
+
+// Pad buttons as Linux numbers those of an Xbox-style pad (and Steam Input's).
+namespace pad {
+constexpr unsigned A = 0;
+constexpr unsigned B = 1;
+constexpr unsigned Start = 7; // the menu button of newer pads
+} // namespace pad
 
 sf::Vector2i mousePixel(const sf::Window& window); // relative to the window's top-left
 bool hasFocus(const sf::Window& window);
@@ -53,15 +75,24 @@ private:
     sf::Time startTime;
 };
 
+// A pad as a test makes it report, in the first of the pad slots.
+struct ScriptedPad {
+    bool connected = false;
+    sf::Vector2f stick;             // left stick, -100..100 each way; y grows downward
+    sf::Vector2f dpad;              // PovX and PovY as SFML gives them on Linux: -100, 0 or 100, up negative
+    std::vector<unsigned> buttons;  // held buttons, numbered as in input::pad
+};
+
 // What a test makes the devices report. The event pump calls endFrame() once at the
-// end of every frame: it looks at the left button and Escape (so a release between
-// two reads is never missed), then the script's clock advances by frameStep and
-// onFrameEnd runs, where a test looks at the game and changes the script for the
+// end of every frame: it looks at the left button, Escape, the commands and the pads
+// (so a release between two reads is never missed), then the script's clock
+// advances by frameStep and onFrameEnd runs, where a test looks at the game and changes the script for the
 // next frame.
 struct Script {
     sf::Vector2i mouse;                      // pixels, relative to the window
     bool leftButton = false;
     std::vector<sf::Keyboard::Key> keys;     // held keys
+    ScriptedPad pad;
     bool focus = true;
     sf::Time frameStep = sf::microseconds(16667);
     std::time_t calendarTime = 0;

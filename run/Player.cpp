@@ -11,8 +11,9 @@
 
 namespace {
 
-bool eitherHeld(sf::Keyboard::Key a, sf::Keyboard::Key b) {
-    return input::keyHeld(a) || input::keyHeld(b);
+// A pad's stick or d-pad counts as the keys, so every rule of the keys holds for it.
+bool directionHeld(sf::Keyboard::Key a, sf::Keyboard::Key b, input::Command padDirection) {
+    return input::keyHeld(a) || input::keyHeld(b) || input::padHeld(padDirection);
 }
 
 // One axis of a step: taken whole, or refused whole if it puts a corner of the
@@ -36,10 +37,10 @@ void Player::move() {
     currentSpeed = std::min(currentSpeed + (maxSpeed / accelerationTime) * game::frameTime, maxSpeed);
 
     // Opposite keys cancel; diagonals are not normalised.
-    const bool up = eitherHeld(sf::Keyboard::W, sf::Keyboard::Up);
-    const bool left = eitherHeld(sf::Keyboard::A, sf::Keyboard::Left);
-    const bool down = eitherHeld(sf::Keyboard::S, sf::Keyboard::Down);
-    const bool right = eitherHeld(sf::Keyboard::D, sf::Keyboard::Right);
+    const bool up = directionHeld(sf::Keyboard::W, sf::Keyboard::Up, input::Command::Up);
+    const bool left = directionHeld(sf::Keyboard::A, sf::Keyboard::Left, input::Command::Left);
+    const bool down = directionHeld(sf::Keyboard::S, sf::Keyboard::Down, input::Command::Down);
+    const bool right = directionHeld(sf::Keyboard::D, sf::Keyboard::Right, input::Command::Right);
     float dx = 0, dy = 0;
     if (up)
         moving = true, dy = -currentSpeed * game::frameTime;

@@ -7,6 +7,7 @@
 #include "app/Input.hpp"
 #include "ui/Blur.hpp"
 #include "ui/Button.hpp"
+#include "ui/FocusRing.hpp"
 #include "ui/Text.hpp"
 
 namespace {
@@ -53,10 +54,12 @@ void deathScreen() {
                                                 sf::Color(250, 20, 20, 255), {px, py - 2 * h * 0.125f + 80});
     Button restart(px, py + 50, w * 0.5f, h / 10, "Restart", sf::Color::White, 5);
     Button quit(px, py + 200, w * 0.5f, h / 10, "Quit To Main Menu", sf::Color::White, 5);
+    FocusRing focusRing(restart, quit);
     const bool newlyUnlocked = bookDeath(game::player.runTime);
 
     while (true) {
         game::frameTime = game::frameClock.restart().asSeconds();
+        focusRing.update();
         restart.updateHover();
         quit.updateHover();
         if (input::hasFocus(game::window)) {

@@ -6,6 +6,7 @@
 #include "app/GameContext.hpp"
 #include "app/Input.hpp"
 #include "ui/Button.hpp"
+#include "ui/FocusRing.hpp"
 #include "ui/Text.hpp"
 
 void difficultyScreen() {
@@ -21,12 +22,15 @@ void difficultyScreen() {
                                             50, sf::Text::Bold, sf::Color::White, {960, 440});
     Button ok(960, 640, 500, 100, "OK", sf::Color::White, 5);
     bool noticeShown = false;
+    FocusRing choices(average, hard, hell, die);
+    FocusRing noticeFocus(ok);
     // Guards the difficulties: "Hard" and "HELL" lie partly under "Play".
     float screenTimer = 0;
 
     while (true) {
         game::frameTime = game::frameClock.restart().asSeconds();
         screenTimer += game::frameTime;
+        (noticeShown ? noticeFocus : choices).update();
 
         if (!noticeShown) {
             average.updateHover();

@@ -10,6 +10,7 @@
 #include "screens/SkinScreen.hpp"
 #include "screens/StatsScreen.hpp"
 #include "ui/Button.hpp"
+#include "ui/FocusRing.hpp"
 #include "ui/Text.hpp"
 
 void mainMenu() {
@@ -28,12 +29,14 @@ void mainMenu() {
     Button quit(960, 990, 600, 100, "Quit Game", sf::Color::White, 5);
     sf::Text version = makeText(game::versionTitle, 30, sf::Text::Regular, sf::Color::White);
     version.setPosition(0, 1080 - 1.5f * version.getGlobalBounds().height);
+    FocusRing focusRing(play, skin, stats, settings, quit);
     // Guards four buttons and Escape; starts again whenever a sub-screen returns.
     float screenTimer = 0;
 
     while (true) {
         game::frameTime = game::frameClock.restart().asSeconds();
         screenTimer += game::frameTime;
+        focusRing.update();
 
         play.updateHover();
         settings.updateHover();

@@ -9,6 +9,7 @@
 #include "screens/SettingsScreen.hpp"
 #include "ui/Blur.hpp"
 #include "ui/Button.hpp"
+#include "ui/FocusRing.hpp"
 #include "ui/Text.hpp"
 
 void pauseMenu() {
@@ -24,17 +25,21 @@ void pauseMenu() {
     Button restart(px, py + 50, w * 0.5f, h / 10, "Restart", sf::Color::White, 5);
     Button settings(px, py + 200, w * 0.5f, h / 10, "Settings", sf::Color::White, 5);
     Button quit(px, py + 350, w * 0.5f, h / 10, "Quit To Main Menu", sf::Color::White, 5);
+    FocusRing focusRing(resume, restart, settings, quit);
     game::musicSound.pause();
 
     while (true) {
         game::frameTime = game::frameClock.restart().asSeconds();
+        focusRing.update();
         resume.updateHover();
         restart.updateHover();
         settings.updateHover();
         quit.updateHover();
 
         if (input::hasFocus(game::window)) {
-            if (resume.isClicked()) {
+            // On a pad, B and Start continue too; the keyboard has no say here.
+            if (resume.isClicked() || input::commandHeld(input::Command::Back)
+                || input::commandHeld(input::Command::Pause)) {
                 if (game::difficulty == 4)
                     game::musicSound.play(); // resumes where it paused
                 return;

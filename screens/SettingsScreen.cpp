@@ -8,6 +8,7 @@
 #include "app/GameContext.hpp"
 #include "app/Input.hpp"
 #include "ui/Button.hpp"
+#include "ui/FocusRing.hpp"
 #include "ui/Slider.hpp"
 #include "ui/Text.hpp"
 #include "ui/Toggle.hpp"
@@ -45,12 +46,17 @@ bool runSettings() {
     const sf::Text audioLabel = makeSideLabel("Audio Volume:", 510, 840);
     const sf::Text musicLabel = makeSideLabel("Music Volume:", 1240, 840);
 
+    FocusRing focusRing = bossFight ? FocusRing(back, maxFpsSlider, fpsDisplay, vsync, antialiasing, fullscreen,
+                                                audioSlider, musicSlider, apply)
+                                    : FocusRing(back, maxFpsSlider, fpsDisplay, vsync, antialiasing, fullscreen,
+                                                audioSlider, apply);
     float screenTimer = 0;        // seconds since this opening
     bool recreateWindow = false;  // the next "Apply" re-creates the window
 
     while (true) {
         game::frameTime = game::frameClock.restart().asSeconds();
         screenTimer += game::frameTime;
+        focusRing.update();
 
         back.updateHover();
         apply.updateHover();
@@ -61,7 +67,7 @@ bool runSettings() {
         if (input::hasFocus(game::window)) {
             if (back.isClicked())
                 return false;
-            if (input::keyHeld(sf::Keyboard::Escape))
+            if (input::keyHeld(sf::Keyboard::Escape) || input::commandHeld(input::Command::Back))
                 return false;
             if (apply.isClicked() && screenTimer > 1.0f) {
                 applyDisplaySettings(recreateWindow);

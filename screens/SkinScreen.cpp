@@ -6,6 +6,7 @@
 #include "app/GameContext.hpp"
 #include "app/Input.hpp"
 #include "ui/Button.hpp"
+#include "ui/FocusRing.hpp"
 #include "ui/Slider.hpp"
 #include "ui/Text.hpp"
 #include "ui/Toggle.hpp"
@@ -34,9 +35,14 @@ void skinScreen() {
                    &game::saveData.rgbSkinEnabled);
 
     Button back(120, 120, 120, 100, "<", sf::Color::White, 4);
+    // The rainbow toggle stands left of the green slider, on its line.
+    FocusRing focusRing = game::saveData.rgbSkinUnlocked
+                              ? FocusRing(back, redSlider, rainbow, greenSlider, blueSlider)
+                              : FocusRing(back, redSlider, greenSlider, blueSlider);
 
     while (true) {
         game::frameTime = game::frameClock.restart().asSeconds();
+        focusRing.update();
 
         redSlider.update();
         greenSlider.update();
@@ -51,9 +57,9 @@ void skinScreen() {
         preview.setColor(game::saveData.playerColor);
 
         if (input::hasFocus(game::window)) {
-            if (clickedInside(back.bounds))
+            if (back.isClicked())
                 return;
-            if (input::keyHeld(sf::Keyboard::Escape))
+            if (input::keyHeld(sf::Keyboard::Escape) || input::commandHeld(input::Command::Back))
                 return;
         }
 

@@ -5,6 +5,7 @@
 #include "app/GameContext.hpp"
 #include "app/Input.hpp"
 #include "ui/Button.hpp"
+#include "ui/FocusRing.hpp"
 #include "ui/Text.hpp"
 
 namespace {
@@ -38,13 +39,16 @@ void statsScreen() {
     centreOrigin(text);
     text.setPosition(960, 540);
 
+    FocusRing focusRing(back);
+
     while (true) {
         game::frameTime = game::frameClock.restart().asSeconds();
+        focusRing.update();
         back.updateHover();
         // Unlike the other screens, "<" answers without the focus.
-        if (clickedInside(back.bounds))
+        if (back.isClicked())
             return;
-        if (input::keyHeld(sf::Keyboard::Escape))
+        if (input::keyHeld(sf::Keyboard::Escape) || input::commandHeld(input::Command::Back))
             return;
 
         game::window.clear(sf::Color(8, 8, 8, 255));

@@ -6,6 +6,7 @@
 #include "app/GameContext.hpp"
 #include "app/Input.hpp"
 #include "ui/Button.hpp"
+#include "ui/FocusRing.hpp"
 #include "ui/Text.hpp"
 
 void victoryScreen() {
@@ -27,8 +28,11 @@ void victoryScreen() {
 
     Button back(px, py + 200, w * 0.5f, h / 10, "Go back To Main Menu", sf::Color::White, 5);
 
+    FocusRing focusRing(back);
+
     while (true) {
         game::frameTime = game::frameClock.restart().asSeconds();
+        focusRing.update();
         back.updateHover();
         if (input::hasFocus(game::window) && back.isClicked()) {
             game::showMainMenu = true;

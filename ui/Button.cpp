@@ -6,6 +6,7 @@
 #include "run/Geometry.hpp"
 
 #include <limits>
+#include <utility>
 
 Button::Button(float x, float y, float width, float height, const std::string& text,
                sf::Color colour, float outlineThickness)
@@ -36,7 +37,7 @@ Button::Button(float x, float y, float width, float height, const std::string& t
 void Button::updateHover() {
     bounds = shape.getGlobalBounds();
     const sf::Vector2f mouse = input::mousePoint(game::window);
-    const bool hovered = pointInRect(bounds, mouse.x, mouse.y);
+    const bool hovered = pointInRect(bounds, mouse.x, mouse.y) || focus.shown;
 
     fadeTimer += game::frameTime;
     // A transparent button never fades in: its step never comes.
@@ -62,22 +63,19 @@ void Button::updateHover() {
 }
 
 bool Button::isClicked() {
-    return clickedInside(bounds);
+    const sf::Vector2f mouse = input::mousePoint(game::window);
+    // The focus press is taken here, so a screen that stops asking cannot find it again.
+    const bool focusPress = std::exchange(focus.pressed, false);
+    const bool pressed = (pointInRect(bounds, mouse.x, mouse.y) && input::leftButtonHeld()) || focusPress;
+    // A held press is counted once per playback of the button sound.
+    if (pressed && game::buttonSound.getStatus() != sf::Sound::Playing) {
+        game::buttonSound.play();
+        countOnce(game::saveData.buttonsClicked);
+    }
+    return pressed;
 }
 
 void Button::draw(sf::RenderTarget& target) const {
     target.draw(shape);
     target.draw(label);
-}
-
-bool clickedInside(const sf::FloatRect& bounds) {
-    const sf::Vector2f mouse = input::mousePoint(game::window);
-    if (!pointInRect(bounds, mouse.x, mouse.y) || !input::leftButtonHeld())
-        return false;
-    // A held press is counted once per playback of the button sound.
-    if (game::buttonSound.getStatus() != sf::Sound::Playing) {
-        game::buttonSound.play();
-        countOnce(game::saveData.buttonsClicked);
-    }
-    return true;
 }

@@ -2,6 +2,8 @@
 // screen calls updateHover() every frame, then asks isClicked().
 #pragma once
 
+#include "ui/FocusRing.hpp"
+
 #include <SFML/Graphics.hpp>
 #include <cstdint>
 #include <string>
@@ -15,6 +17,7 @@ struct Button {
     std::int32_t maxFillAlpha = 69;
     float fadeTimer = 0;          // seconds since the last fade step
     std::int16_t fillAlpha = 0;
+    Focus focus;                  // from the screen's focus ring: looks hovered while shown
 
     Button(float x, float y, float width, float height, const std::string& text,
            sf::Color colour, float outlineThickness);
@@ -22,14 +25,10 @@ struct Button {
     // Refreshes bounds and fades the fill one step of 5 toward its hover state.
     void updateHover();
 
-    // True on every frame the left button is held over the button; a press that
-    // finds the button sound silent starts it and counts in buttonsClicked.
+    // True on every frame the left button is held over the button, and on the frame
+    // a focus press begins on it; a press that finds the button sound silent starts
+    // it and counts in buttonsClicked.
     bool isClicked();
 
     void draw(sf::RenderTarget& target) const;
 };
-
-// The click test of every button and of every screen that makes it inline: the
-// pointer lies in bounds and the left button is held. A press that finds the button
-// sound silent starts it and is counted in buttonsClicked.
-bool clickedInside(const sf::FloatRect& bounds);

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <string>
+#include <utility>
 
 Slider::Slider(float x, float y, float trackWidth, float trackHeight, std::int32_t minimum, std::int32_t maximum,
                std::int32_t* edited, sf::Color frameColour, sf::Color knobColour, float outlineThickness)
@@ -36,13 +37,18 @@ Slider::Slider(float x, float y, float trackWidth, float trackHeight, std::int32
     valueText.setFillColor(frameColour);
     valueText.setCharacterSize(static_cast<unsigned>(2 * radius));
 
+    focus.sideways = Focus::Repeats;
+    knobPosition.y = y;
+    placeKnob();
+    refreshText();
+}
+
+void Slider::placeKnob() {
     // Not clamped: a value from an edited save file that lies outside the range
     // shows the knob beyond the track's end until the player drags it back.
     const float fraction = (float(*target) - float(minValue)) / float(maxValue - minValue);
-    knobPosition = sf::Vector2f(x - trackWidth * 0.5f + trackWidth * fraction, y);
+    knobPosition.x = centreX - width * 0.5f + width * fraction;
     knob.setPosition(knobPosition);
-
-    refreshText();
 }
 
 void Slider::update() {
@@ -73,6 +79,10 @@ void Slider::update() {
         *target = static_cast<std::int32_t>(float(minValue) + f);
     }
 
+    if (const int steps = std::exchange(focus.steps, 0)) {
+        *target = std::min(maxValue, std::max(minValue, *target + steps));
+        placeKnob();
+    }
     refreshText();
 }
 
@@ -89,4 +99,7 @@ void Slider::draw(sf::RenderTarget& renderTarget) const {
     renderTarget.draw(track);
     renderTarget.draw(knob);
     renderTarget.draw(valueText);
+    const float radius = knob.getRadius();
+    drawFocusOutline(renderTarget, focus,
+                     sf::FloatRect(centreX - width * 0.5f - radius, centreY - radius, width + 2 * radius, 2 * radius));
 }

@@ -2,6 +2,8 @@
 // the player drags, and shows the value above the knob.
 #pragma once
 
+#include "ui/FocusRing.hpp"
+
 #include <SFML/Graphics.hpp>
 #include <cstdint>
 
@@ -19,16 +21,21 @@ struct Slider {
     float width;                  // screen units: length of the track
     float height;                 // screen units: thickness of the track
     sf::Vector2f knobPosition;    // centre of the knob; y is always centreY
+    Focus focus;                  // from the screen's focus ring: left and right step the value by 1
 
     Slider(float x, float y, float width, float height, std::int32_t minValue, std::int32_t maxValue,
            std::int32_t* target, sf::Color frameColour, sf::Color knobColour, float outlineThickness);
 
-    // Grabs the knob, drags it and writes the value; refreshes the text last.
+    // Grabs the knob, drags it and writes the value, or steps it for the focus;
+    // refreshes the text last.
     void update();
+
+    // Puts the knob where the target's value lies on the track.
+    void placeKnob();
 
     // Shows the target's value, centred above the knob.
     void refreshText();
 
-    // Track, knob, then the value.
+    // Track, knob, then the value; the focus outline around track and knob.
     void draw(sf::RenderTarget& renderTarget) const;
 };

@@ -5,6 +5,8 @@
 #include "app/Input.hpp"
 #include "run/Geometry.hpp"
 
+#include <utility>
+
 Toggle::Toggle(float x, float y, float width, float height, float outlineThickness, sf::Color outlineColour,
                sf::Color on, bool* edited)
     : onColour(on), target(edited) {
@@ -15,6 +17,7 @@ Toggle::Toggle(float x, float y, float width, float height, float outlineThickne
     box.setFillColor(sf::Color::Transparent);
     box.setOutlineColor(outlineColour);
     box.setOutlineThickness(outlineThickness);
+    focus.sideways = Focus::Once;
 }
 
 void Toggle::update() {
@@ -24,7 +27,9 @@ void Toggle::update() {
 
     // The press is level-triggered: a held button flips the value again after
     // every cooldown, and the first flip waits a cooldown after the screen opens.
-    if (pointInRect(bounds, mouse.x, mouse.y) && input::leftButtonHeld() && timer >= cooldown) {
+    // A left or right of the focus flips at once: it is one press, not a held button.
+    const bool stepped = std::exchange(focus.steps, 0) != 0;
+    if (stepped || (pointInRect(bounds, mouse.x, mouse.y) && input::leftButtonHeld() && timer >= cooldown)) {
         changed = true;
         *target = !*target;
         timer = 0;
@@ -35,4 +40,5 @@ void Toggle::update() {
 
 void Toggle::draw(sf::RenderTarget& renderTarget) const {
     renderTarget.draw(box);
+    drawFocusOutline(renderTarget, focus, box.getGlobalBounds());
 }

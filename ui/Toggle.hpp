@@ -1,6 +1,8 @@
 // A square box that flips a bool in place when clicked, filled while the bool is set.
 #pragma once
 
+#include "ui/FocusRing.hpp"
+
 #include <SFML/Graphics.hpp>
 
 struct Toggle {
@@ -11,11 +13,13 @@ struct Toggle {
     sf::FloatRect bounds;       // box's global bounds (outline included) at the last update
     float cooldown = 0.5f;      // seconds: minimum time between two flips
     float timer = 0;            // seconds since the toggle was built or last flipped
+    Focus focus;                // from the screen's focus ring: left or right flips the value
 
     Toggle(float x, float y, float width, float height, float outlineThickness, sf::Color outlineColour,
            sf::Color onColour, bool* target);
 
-    // Flips the value when the box is pressed and the cooldown has passed; sets the fill.
+    // Flips the value when the box is pressed and the cooldown has passed, or at a
+    // left or right of the focus; sets the fill.
     void update();
 
     void draw(sf::RenderTarget& renderTarget) const;

@@ -1,0 +1,36 @@
+// A pad in a run: its stick past the dead zone and its d-pad move the player as the
+// keys do; Start or a pad pulled out pause, and B or Start continue.
+#include "app/GameContext.hpp"
+#include "support/RunScenario.hpp"
+
+#include <gtest/gtest.h>
+#include <stdexcept>
+#include <tuple>
+
+TEST_F(RunScenario, APadMovesPausesAndContinues) {
+    startTestRun(1);
+    game::director.eventTimer = -1e9f; // an empty arena
+    // Stick and d-pad; the direction of the step expected.
+    const std::tuple<sf::Vector2f, sf::Vector2f, sf::Vector2i> moves[] = {
+        {{26, 0}, {}, {1, 0}}, {{25, -25}, {}, {0, 0}}, {{}, {-100, 100}, {-1, 1}}};
+    for (const auto& [stick, dpad, direction] : moves) {
+        const sf::Vector2f start = game::playerPosition;
+        input.script.pad = {true, stick, dpad, {}};
+        frames(5); // 59 units each way from a standstill
+        EXPECT_EQ(sf::Vector2i((game::playerPosition - start) / 50.0f), direction) << stick.x << ", " << dpad.x;
+    }
+    // Start held, or the pad pulled out; the button that continues on the menu's second frame.
+    for (const auto& [connected, resume] : {std::pair{true, input::pad::B}, std::pair{false, input::pad::Start}}) {
+        input.script.pad = {connected, {}, {}, {input::pad::Start}};
+        int ended = 0;
+        input.script.onFrameEnd = [&, resume = resume] {
+            if (++ended > 9)
+                throw std::runtime_error("the pause menu did not continue");
+            // Plugged in again; the button held on the menu's second frame only.
+            input.script.pad = {true, {}, {}, std::vector<unsigned>(ended == 2, resume)};
+        };
+        frame();
+        input.script.onFrameEnd = nullptr;
+        EXPECT_EQ(ended, 3) << connected; // two frames of the menu, then the run's own
+    }
+}
