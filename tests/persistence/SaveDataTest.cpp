@@ -11,6 +11,7 @@
 #include <fstream>
 #include <functional>
 #include <map>
+#include <regex>
 #include <sstream>
 #include <tuple>
 #include <sys/wait.h>
@@ -43,13 +44,6 @@ std::string withLines(const std::map<int, std::string>& replaced) {
     return text;
 }
 
-std::string replaceAll(std::string text, char from, const std::string& to) {
-    std::string out;
-    for (char c : text)
-        out += c == from ? to : std::string(1, c);
-    return out;
-}
-
 // The save tried as nobody, since root writes anywhere; true when it succeeded.
 bool saveAsNobody(SaveData& save) {
     const pid_t child = fork();
@@ -65,10 +59,11 @@ bool saveAsNobody(SaveData& save) {
 }
 
 // The settings as the game context starts with them.
-const struct Settings {
-    bool antialiasing = game::antialiasing, vsync = game::vsync, showFps = game::showFps, fullscreen = game::fullscreen;
-    std::int32_t maxFps = game::maxFps, audioVolume = game::audioVolume, musicVolume = game::musicVolume;
-} defaults;
+auto settings() {
+    return std::tie(game::antialiasing, game::maxFps, game::vsync, game::showFps, game::fullscreen, game::audioVolume,
+                    game::musicVolume);
+}
+const std::tuple<bool, std::int32_t, bool, bool, bool, std::int32_t, std::int32_t> defaults = settings();
 
 // Each test runs in an empty folder of its own with the settings at their defaults.
 class SaveFile : public ::testing::Test {
@@ -88,11 +83,7 @@ protected:
         fs::permissions(folder / "Data", fs::perms::owner_all, fs::perm_options::add);
         fs::remove_all(folder);
     }
-    static void resetSettings() {
-        game::antialiasing = defaults.antialiasing, game::maxFps = defaults.maxFps, game::vsync = defaults.vsync;
-        game::showFps = defaults.showFps, game::fullscreen = defaults.fullscreen;
-        game::audioVolume = defaults.audioVolume, game::musicVolume = defaults.musicVolume;
-    }
+    static void resetSettings() { settings() = defaults; }
 };
 
 // A distinct value on every line: read and saved again, the file comes back unchanged.
@@ -154,9 +145,9 @@ TEST_F(SaveFile, DamagedAndReformattedFilesReadAsFarAsTheyCan) {
         {"an older file without the last two lines",
          withLines({{21, "9"}}).substr(0, std::string(defaultFile).size() - 5), withLines({{21, "9"}})},
         {"a file ending in its second line", "5\n2\n", withLines({{1, "5"}, {2, "2"}})},
-        {"CR LF line breaks", replaceAll(spaced, '\n', "\r\n"), spaced},
-        {"all on one line", replaceAll(spaced, '\n', " "), spaced},
-        {"tabs and blank lines", replaceAll(spaced, '\n', "\t \n\n"), spaced},
+        {"CR LF line breaks", std::regex_replace(spaced, std::regex("\n"), "\r\n"), spaced},
+        {"all on one line", std::regex_replace(spaced, std::regex("\n"), " "), spaced},
+        {"tabs and blank lines", std::regex_replace(spaced, std::regex("\n"), "\t \n\n"), spaced},
     };
     fs::create_directory("Data");
     for (const auto& file : files) {
