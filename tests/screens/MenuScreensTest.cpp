@@ -96,36 +96,14 @@ TEST_F(Menus, PlayActsAtOnceAndAHeldPressWaitsForTheDifficultyGuard) {
     EXPECT_EQ(driver.script.framesEnded, 4); // the selection's frames read 0 .. 0.2
 }
 
-TEST_F(Menus, ALockedDieShowsTheNoticeAndOkHidesIt) {
-    driver.press(1710, 590); // "DIE"
-    driver.step = [&](int frame) {
-        if (frame == 20)
-            driver.release();
-        if (frame == 21) // "OK", over "Hard"'s lower part; without the focus it still acts
-            driver.script.focus = false, driver.press(760, 650);
-        if (frame == 22)
-            driver.release();
-        if (frame == 30) { // with the notice gone and the focus back, "Average"
-            driver.script.focus = true;
-            driver.press(210, 590);
-        }
-    };
-    difficultyScreen(); // a notice that never closed would keep "Average" from answering
-    EXPECT_EQ(game::difficulty, 1);
-    EXPECT_GE(driver.script.framesEnded, 30);
-}
-
-TEST_F(Menus, APressThatClosesTheNoticeAndIsStillHeldChoosesWhatLiesUnderIt) {
-    driver.press(1710, 590);
-    driver.step = [&](int frame) {
-        if (frame == 20)
-            driver.release();
-        if (frame == 21)
-            driver.press(760, 650); // "OK" over "Hard", held
-    };
-    difficultyScreen();
+// A locked "DIE" shows its notice, which keeps "Average" from answering; "OK" closes
+// it even without the focus, and a press still held then acts on what lies under it.
+TEST_F(Menus, ALockedDieShowsTheNoticeUntilOk) {
+    std::vector<Frame> frames(20, press(1710, 590)); // "DIE", past its 0.2 s
+    frames.insert(frames.end(), {idle, press(210, 590), press(210, 590), idle});
+    frames.insert(frames.end(), {Frame{760, 650, true, false, false}, press(760, 650)}); // "OK" over "Hard"
+    EXPECT_EQ(driver.runScreen(difficultyScreen, frames), 26);
     EXPECT_EQ(game::difficulty, 2);
-    EXPECT_EQ(driver.script.framesEnded, 22); // closed on frame 22, "Hard" on frame 23
 }
 
 // Each choice, held from the selection's first frame, acts at 0.2 s; "DIE" needs no focus.
