@@ -1,9 +1,9 @@
 // The screens over a run: the death screen's bookkeeping and unlock line, and the
 // pause menu's flags and music.
 #include "app/GameContext.hpp"
+#include "app/ScreenFlow.hpp"
 #include "screens/DeathScreen.hpp"
 #include "screens/PauseMenu.hpp"
-#include "app/ScreenFlow.hpp"
 #include "support/RunScenario.hpp"
 #include "support/ScreenDriver.hpp"
 
@@ -129,36 +129,16 @@ TEST_F(RunScreens, ThePauseMenuLeadsStraightToTheNextRunOrToTheMenu) {
     useTestTextures();
     const int deaths = game::saveData.timesDied;
     game::showMainMenu = false;
-    game::appRunning = true;
-    driver.maxFrames = 60;
-    driver.step = [this](int frame) {
-        switch (frame) {
-        case 2: // run 1
-        case 6: // run 2
-            driver.hold(sf::Keyboard::Escape);
-            break;
-        case 3: // the pause menu's first frame
-            driver.releaseKeys(), driver.press(960, 590); // "Restart"
-            break;
-        case 7:
-            driver.releaseKeys(), driver.press(960, 890); // "Quit To Main Menu"
-            break;
-        case 4:
-        case 8:
-            driver.release();
-            break;
-        case 12:
-            driver.press(960, 990); // the main menu's "Quit Game"
-            break;
-        }
-        if (frame == 5) { // run 1 had three frames; this one is new
-            EXPECT_FLOAT_EQ(game::player.runTime, 2 * oneFrame);
-        }
+    const Frame escape{1800, 1000, false, true}, quit = press(960, 990);
+    const std::vector<Frame> frames = {idle, idle, escape, press(960, 590), // run 1, paused, "Restart"
+                                       idle, idle, escape, press(960, 890), // run 2, paused, "Quit To Main Menu"
+                                       idle, idle, idle, idle, quit, quit, quit}; // the menu's "Quit Game"
+    const auto newRun = [](int frame) { // run 1 had three frames; run 2 has had two
+        EXPECT_TRUE(frame != 5 || game::player.runTime == 2 * oneFrame) << game::player.runTime;
     };
-    runScreens();
+    EXPECT_EQ(driver.runScreen(runScreens, frames, newRun), 15);
     EXPECT_FALSE(game::appRunning);
     EXPECT_EQ(game::saveData.timesDied, deaths);
-    EXPECT_EQ(driver.script.framesEnded, 14);
 }
 
 } // namespace
