@@ -12,9 +12,8 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <tuple>
 #include <vector>
-
-namespace {
 
 // Centres of the screen's widgets.
 const Frame back = press(120, 120), apply = press(960, 995);
@@ -26,14 +25,10 @@ struct SettingsScreen : ::testing::Test {
     const bool vsync = game::vsync, fullscreen = game::fullscreen, antialiasing = game::antialiasing;
     const int maxFps = game::maxFps, audio = game::audioVolume, music = game::musicVolume, level = game::difficulty;
 
-    void SetUp() override {
-        game::window.setView(game::hudView);
-        driver.script.frameStep = sf::milliseconds(250);
-    }
+    void SetUp() override { game::window.setView(game::hudView), driver.script.frameStep = sf::milliseconds(250); }
     void TearDown() override {
         game::vsync = vsync, game::fullscreen = fullscreen, game::antialiasing = antialiasing, game::maxFps = maxFps;
-        game::audioVolume = audio, game::musicVolume = music, game::difficulty = level;
-        applyDisplaySettings(false);
+        game::audioVolume = audio, game::musicVolume = music, game::difficulty = level, applyDisplaySettings(false);
     }
 };
 
@@ -50,25 +45,20 @@ TEST_F(SettingsScreen, ApplyActsAfterASecondAndOnlyFullscreenOrAntialiasingReCre
         {"Fullscreen twice", press(1440, 640), &game::fullscreen, 5, 1, true}};
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
-        game::buttonSound.setBuffer(longPress); // stopped
-        game::buttonSound.setVolume(100), game::audioVolume = 30;
-        const sf::WindowHandle handle = game::window.getSystemHandle();
-        const bool before = *row.setting;
-        const std::int32_t clicksBefore = game::saveData.buttonsClicked;
-        std::vector<Frame> frames(10, apply);
-        std::fill_n(frames.begin(), row.heldFrames, row.box);
-        frames.insert(frames.end(), {idle, back});
+        game::buttonSound.setBuffer(longPress), game::buttonSound.setVolume(100), game::audioVolume = 30; // stopped
+        const auto handle = game::window.getSystemHandle();
+        const std::int32_t before = *row.setting, clicksBefore = game::saveData.buttonsClicked;
+        std::vector<Frame> frames(row.heldFrames, row.box);
+        frames.resize(10, apply), frames.push_back(idle), frames.push_back(back);
         std::vector<int> volume;
         EXPECT_EQ(driver.runScreen(settingsScreen, frames, [&](int frame) {
             volume.push_back(int(std::lround(game::buttonSound.getVolume())));
-            if (frame == 4)
-                game::buttonSound.stop();
-            if (frame == 6)
-                game::audioVolume = 40;
+            if (frame == 4) game::buttonSound.stop();
+            if (frame == 6) game::audioVolume = 40;
         }), 12);
         EXPECT_EQ(volume, (std::vector<int>{100, 100, 100, 100, 100, 30, 30, 30, 30, 30, 30}));
         EXPECT_EQ(game::saveData.buttonsClicked, clicksBefore + row.clicked);
-        EXPECT_EQ(*row.setting, row.heldFrames == 3 ? !before : before);
+        EXPECT_EQ(int(*row.setting) != before, row.heldFrames == 3); // flipped once, or back
         EXPECT_EQ(game::window.getSystemHandle() != handle, row.reCreated);
     }
 }
@@ -84,18 +74,14 @@ TEST_F(SettingsScreen, WithoutFocusTheSlidersStillEditAndTheBossFightHasAMusicSl
         {4, 655, 700, 20, 65}, {1, 960, 1200, 50, 80}};
     for (const auto& row : rows) {
         SCOPED_TRACE(row.difficulty);
-        game::difficulty = row.difficulty;
-        game::audioVolume = game::musicVolume = 50, game::maxFps = 240;
+        game::difficulty = row.difficulty, game::audioVolume = game::musicVolume = 50, game::maxFps = 240;
         std::vector<Frame> frames = {back, press(1085, 240), press(960, 240), idle, press(1440, 840), press(1350, 840),
                                      idle, press(row.audioKnobX, 840), press(row.audioToX, 840), idle};
         for (Frame& frame : frames)
             frame.escape = true, frame.focus = false;
         frames.back().focus = true;
         EXPECT_EQ(driver.runScreen(settingsScreen, frames), 10);
-        EXPECT_EQ(game::maxFps, 185);
-        EXPECT_EQ(game::musicVolume, row.music);
-        EXPECT_EQ(game::audioVolume, row.audio);
+        EXPECT_EQ(std::tuple(game::maxFps, game::musicVolume, game::audioVolume), std::tuple(185, row.music, row.audio))
+            << "Max FPS, music, audio";
     }
 }
-
-} // namespace

@@ -11,30 +11,6 @@
 #include <cstdlib>
 #include <vector>
 
-namespace {
-
-struct SkinScreen : ::testing::Test {
-    ScreenDriver driver;
-    sf::SoundBuffer longPress = silence(10.0f);
-    const sf::Texture playerTexture = game::playerTexture;
-    const sf::Color playerColor = game::saveData.playerColor;
-    const bool rgbSkinUnlocked = game::saveData.rgbSkinUnlocked, rgbSkinEnabled = game::saveData.rgbSkinEnabled;
-
-    void SetUp() override {
-        game::window.setView(game::hudView);
-        // A plain white player shows the tint as it is.
-        sf::Image white;
-        white.create(80, 80, sf::Color::White);
-        game::playerTexture.loadFromImage(white);
-        driver.script.frameStep = sf::milliseconds(250);
-    }
-    void TearDown() override {
-        game::playerTexture = playerTexture;
-        game::saveData.playerColor = playerColor;
-        game::saveData.rgbSkinUnlocked = rgbSkinUnlocked, game::saveData.rgbSkinEnabled = rgbSkinEnabled;
-    }
-};
-
 // Held on the toggle's place, with Escape down but no focus, it would flip at 0.5 s
 // (frame 3); the window caught at frame 13 shows its left outline at x = 340..350
 // and its middle: the background until the unlock, then yellow and orange at alpha
@@ -42,27 +18,32 @@ struct SkinScreen : ::testing::Test {
 // 100: from (10, 200, 30) the knobs stand 3 units a value from the tracks' left ends
 // at x = 577.5, so at x = 607.5, 1177.5 and 667.5 (x = 877.5 gives 100). The colour
 // shows on the preview as soon as it is drawn. "<" leaves counted, Escape silently.
-TEST_F(SkinScreen, TheSlidersMixTheColourAndTheRainbowToggleWaitsForTheUnlock) {
+TEST(SkinScreen, TheSlidersMixTheColourAndTheRainbowToggleWaitsForTheUnlock) {
+    ScreenDriver driver;
+    const sf::SoundBuffer longPress = silence(10.0f);
+    const sf::Texture playerTexture = game::playerTexture;
+    const sf::Color playerColor = game::saveData.playerColor;
+    const bool unlocked = game::saveData.rgbSkinUnlocked, enabled = game::saveData.rgbSkinEnabled;
+    // A plain white player shows the tint as it is.
+    const std::vector<sf::Uint8> white(80 * 80 * 4, 255);
+    game::playerTexture.create(80, 80), game::playerTexture.update(white.data());
+    game::window.setView(game::hudView), driver.script.frameStep = sf::milliseconds(250);
+    std::vector<Frame> frames(4, press(400, 720));
+    frames.insert(frames.end(), {press(607, 520), press(2000, 520), idle, press(1177, 720), press(-100, 720), idle,
+                                 press(667, 920), press(877, 920), idle, idle});
+    for (Frame& frame : frames)
+        frame.escape = true, frame.focus = false;
     const struct { bool unlocked; Frame leave; int clicked; sf::Color outline, fill; } rows[] = {
         {false, press(120, 120), 1, {8, 8, 8}, {8, 8, 8}},
         {true, Frame{1800, 1000, false, true}, 0, {255, 255, 0}, {194, 115, 2}}};
     for (const auto& row : rows) {
         SCOPED_TRACE(row.unlocked);
-        game::buttonSound.setBuffer(longPress);
-        game::saveData.playerColor = sf::Color(10, 200, 30, 255);
-        game::saveData.rgbSkinUnlocked = row.unlocked, game::saveData.rgbSkinEnabled = false;
+        game::buttonSound.setBuffer(longPress), game::saveData.playerColor = sf::Color(10, 200, 30, 255);
+        game::saveData.rgbSkinUnlocked = row.unlocked, game::saveData.rgbSkinEnabled = false, frames.back() = row.leave;
         const std::int32_t clicks = game::saveData.buttonsClicked;
-        std::vector<Frame> frames(4, press(400, 720));
-        frames.insert(frames.end(), {press(607, 520), press(2000, 520), idle, press(1177, 720), press(-100, 720),
-                                     idle, press(667, 920), press(877, 920), idle});
-        for (Frame& frame : frames)
-            frame.escape = true, frame.focus = false;
-        frames.push_back(row.leave);
         sf::Image shown;
-        EXPECT_EQ(driver.runScreen(skinScreen, frames, [&](int frame) {
-            if (frame == 13)
-                shown = captureWindow();
-        }), 14);
+        EXPECT_EQ(driver.runScreen(skinScreen, frames, [&](int frame) { shown = frame == 13 ? captureWindow() : shown; }),
+                  14);
         EXPECT_EQ(game::saveData.rgbSkinEnabled, row.unlocked);
         EXPECT_EQ(game::saveData.playerColor, sf::Color(255, 0, 100));
         EXPECT_EQ(shown.getPixel(960, 290), sf::Color(255, 0, 100));
@@ -73,6 +54,6 @@ TEST_F(SkinScreen, TheSlidersMixTheColourAndTheRainbowToggleWaitsForTheUnlock) {
     }
     // No time guard: "<" on the very first frame leaves.
     EXPECT_EQ(driver.runScreen(skinScreen, {press(120, 120)}), 1);
+    game::playerTexture = playerTexture, game::saveData.playerColor = playerColor;
+    game::saveData.rgbSkinUnlocked = unlocked, game::saveData.rgbSkinEnabled = enabled;
 }
-
-} // namespace

@@ -17,26 +17,21 @@ TEST(FocusedScreens, TheFocusWalksEveryScreenAndActsAsTheMouseAndEscapeDo) {
     // One character a frame: d the Down key, e Enter, D the d-pad down, l the d-pad
     // left, R the stick right, a A, b B, m the mouse moving, '.' nothing.
     const auto show = [&](char c) {
-        driver.script.keys = std::vector<sf::Keyboard::Key>(c == 'd' || c == 'e', c == 'd' ? sf::Keyboard::Down
-                                                                                           : sf::Keyboard::Return);
+        driver.script.keys.assign(c == 'd' || c == 'e', c == 'd' ? sf::Keyboard::Down : sf::Keyboard::Return);
         driver.script.pad = {true, {c == 'R' ? 60.0f : 0, 0}, {c == 'l' ? -100.0f : 0, c == 'D' ? 100.0f : 0},
                              std::vector<unsigned>(c == 'a' || c == 'b', c == 'a' ? input::pad::A : input::pad::B)};
         driver.script.mouse.x += c == 'm' ? 10 : 0;
     };
-    // Runs the screen on the frames, then idle ones; returns how many frames it ran.
+    const int clicked = game::saveData.buttonsClicked, maxFps = game::maxFps, showFps = game::showFps;
+    // Runs the screen on the frames, then idle ones, from the same Max FPS; returns how many frames it ran.
     const auto play = [&](void (*screen)(), const std::string& frames) {
-        driver.script.framesEnded = 0;
-        driver.maxFrames = int(frames.size()) + 5;
+        driver.script.framesEnded = 0, driver.maxFrames = int(frames.size()) + 5, game::maxFps = maxFps;
         driver.step = [&](int ended) { show(ended < int(frames.size()) ? frames[ended] : '.'); };
         input::useScript(&driver.script); // nothing held yet
-        show(frames[0]);
-        game::frameClock.restart();
-        screen();
+        show(frames[0]), game::frameClock.restart(), screen();
         return driver.script.framesEnded + 1;
     };
     game::buttonSound.resetBuffer(); // never playing: every press counts
-    const int clicked = game::saveData.buttonsClicked, maxFps = game::maxFps;
-    const bool showFps = game::showFps;
     // The screen, its frames, how many it runs, the change of the Max FPS slider.
     const std::tuple<const char*, void (*)(), std::string, int, int> cases[] = {
         {"B leaves the stats screen", statsScreen, "b", 1, 0},
@@ -48,15 +43,12 @@ TEST(FocusedScreens, TheFocusWalksEveryScreenAndActsAsTheMouseAndEscapeDo) {
          "d.d" + std::string(56, 'R') + "b", 60, 12},
         // After the mouse moved, the first right only shows the focus again; held, it
         // runs 0.4 s later. A held left flips the toggle once.
-        {"the mouse hides the focus", settingsScreen, "d.d.m" + std::string(57, 'R') + "l.d.lll.b", 71, 10},
-    };
+        {"the mouse hides the focus", settingsScreen, "d.d.m" + std::string(57, 'R') + "l.d.lll.b", 71, 10}};
     for (const auto& [what, screen, frames, ran, fpsChange] : cases) {
-        game::maxFps = maxFps;
         EXPECT_EQ(play(screen, frames), ran) << what;
         EXPECT_EQ(game::maxFps - maxFps, fpsChange) << what;
     }
     EXPECT_EQ(game::saveData.buttonsClicked, clicked + 3); // "Quit Game", and "Average" twice
-    EXPECT_NE(game::showFps, showFps);
-    game::appRunning = true;
-    game::showFps = showFps;
+    EXPECT_NE(int(game::showFps), showFps);
+    game::appRunning = true, game::showFps = showFps != 0;
 }

@@ -11,20 +11,11 @@
 #include <string>
 #include <utility>
 
-namespace {
-
 struct WidgetOnScreen : ::testing::Test {
     ScriptedInput input;
-
-    void SetUp() override {
-        openTestScreen();
-        game::window.setView(game::hudView);
-        game::frameTime = 1.0f / 60.0f;
-    }
-
+    void SetUp() override { openTestScreen(), game::window.setView(game::hudView), game::frameTime = 1.0f / 60.0f; }
     template <class Widget> void updateAt(Widget& widget, float x, float y, bool pressed) {
-        input.script.mouse = sf::Vector2i(int(x), int(y));
-        input.script.leftButton = pressed;
+        input.script.mouse = sf::Vector2i(int(x), int(y)), input.script.leftButton = pressed;
         widget.update();
     }
 };
@@ -36,10 +27,8 @@ struct WidgetOnScreen : ::testing::Test {
 // pointer goes; let go, it stays. The wide one has 100 units a step, so whole pixels
 // give f = 12.5 (x = 1210) and f = 12.49 (x = 1209) from its left end at -40.
 TEST_F(WidgetOnScreen, ASliderKnobGrabbedMapsThePointerOntoTheRangeRoundingHalfUp) {
-    const struct {
-        const char* name; float width; std::int32_t min, max, start; float knobAt, grabX, x; bool held; float knobX;
-        std::int32_t value;
-    } rows[] = {
+    const struct { const char* name; float width; std::int32_t min, max, start; float knobAt, grabX, x; bool held;
+        float knobX; std::int32_t value; } rows[] = {
         {"400 units in: f = 175", 800, 10, 360, 240, 1085.714f, 1085, 960, true, 960, 185},
         {"far past the right end", 800, 10, 360, 240, 1085.714f, 1085, 5000, true, 1360, 360},
         {"far past the left end", 800, 10, 360, 240, 1085.714f, 1085, -3000, true, 560, 10},
@@ -49,8 +38,7 @@ TEST_F(WidgetOnScreen, ASliderKnobGrabbedMapsThePointerOntoTheRangeRoundingHalfU
         {"f = 12.49", 2000, 100, 120, 110, 960, 960, 1209, true, 1209, 112},
         // Built out of range, the knob stands beyond the track until dragged back.
         {"above the range", 800, 10, 360, 400, 1451.429f, 1451, 1451, true, 1360, 360},
-        {"below the range", 800, 0, 100, -5, 520, 520, 520, true, 560, 0},
-    };
+        {"below the range", 800, 0, 100, -5, 520, 520, 520, true, 560, 0}};
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         std::int32_t value = row.start;
@@ -61,8 +49,8 @@ TEST_F(WidgetOnScreen, ASliderKnobGrabbedMapsThePointerOntoTheRangeRoundingHalfU
         EXPECT_EQ(value, row.value);
         EXPECT_NEAR(slider.knob.getPosition().x, row.knobX, 0.001f);
         // The text shows the value, centred 3 knob radii (120 units) above the knob.
-        EXPECT_EQ(slider.valueText.getString().toAnsiString(), std::to_string(row.value));
-        EXPECT_EQ(slider.valueText.getPosition(), slider.knob.getPosition() - sf::Vector2f(0, 120));
+        EXPECT_EQ(std::pair(slider.valueText.getString().toAnsiString(), slider.valueText.getPosition()),
+                  std::pair(std::to_string(row.value), slider.knob.getPosition() - sf::Vector2f(0, 120)));
     }
 }
 
@@ -81,7 +69,7 @@ TEST_F(WidgetOnScreen, AToggleHeldPressFlipsEveryHalfSecondInsideTheOutlineAndTh
     game::frameTime = 0.5f;
     const struct { int x, y; bool pressed, value, changed; } rows[] = {
         {660, 440, true, true, false}, {600, 500, true, true, false}, {539, 440, true, true, false},
-        {540, 380, true, false, true}, {659, 499, true, true, true},  {540, 380, false, true, true}};
+        {540, 380, true, false, true}, {659, 499, true, true, true}, {540, 380, false, true, true}};
     for (const auto& row : rows) {
         updateAt(toggle, float(row.x), float(row.y), row.pressed);
         EXPECT_EQ(std::pair(value, toggle.changed), std::pair(row.value, row.changed)) << row.x << ", " << row.y;
@@ -89,5 +77,3 @@ TEST_F(WidgetOnScreen, AToggleHeldPressFlipsEveryHalfSecondInsideTheOutlineAndTh
         EXPECT_EQ(toggle.box.getFillColor(), value ? sf::Color(100, 100, 250, 192) : sf::Color::Transparent);
     }
 }
-
-} // namespace
