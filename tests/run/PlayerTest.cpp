@@ -15,16 +15,11 @@ namespace {
 
 using Key = sf::Keyboard::Key;
 
-// A shot's bounds lying wholly inside the player.
-sf::FloatRect onPlayer() {
-    return sf::FloatRect(game::playerPosition.x - 4, game::playerPosition.y - 4, 8, 8);
-}
 // A shot lying wholly inside the player, or a blast around it.
 template <typename Shot>
 void shotOnPlayer(std::vector<Shot>& shots, int damage) {
-    shots.emplace_back();
-    shots.back().bounds = onPlayer();
-    shots.back().damage = damage;
+    shots.emplace_back().damage = damage;
+    shots.back().bounds = sf::FloatRect(game::playerPosition - sf::Vector2f(4, 4), {8, 8});
 }
 void blastOnPlayer(int damage) {
     dropBombAt(game::playerPosition, 0, damage);
@@ -34,41 +29,33 @@ void blastOnPlayer(int damage) {
 
 class PlayerRun : public RunScenario {
 protected:
-    void SetUp() override {
-        RunScenario::SetUp();
-        startTestRun(1);
-        game::director.eventTimer = -1e9f; // an empty arena
-    }
-
-    static int hitSoundsPlaying() {
-        return int(std::count_if(game::soundPool.sounds.begin(), game::soundPool.sounds.end(),
-                                 [](const auto& s) { return s->getBuffer() == &game::playerHitBuffer; }));
+    void SetUp() override { RunScenario::SetUp(), freshRun(1); }
+    // A run of the difficulty in an empty arena.
+    void freshRun(int difficulty) { startTestRun(difficulty), game::director.eventTimer = -1e9f; }
+    // Throws once more than `most` frames have ended: a menu that opened would never close.
+    void failAfterFrames(int most) {
+        input.script.onFrameEnd = [most, ended = 0]() mutable {
+            if (++ended > most)
+                throw std::runtime_error("a frame loop did not end");
+        };
     }
 };
 
 TEST_F(PlayerRun, TheWallsKeepThePlayerInsideTheArena) {
-    holdKeys({Key::A, Key::W});
-    frames(240);
-    EXPECT_GE(game::playerBounds.left, 10.0f);
-    EXPECT_GE(game::playerBounds.top, 10.0f);
-    EXPECT_LT(game::playerBounds.left, 10.0f + 1050.0f / 60.0f); // stopped at most a step short
-    holdKeys({Key::Right, Key::Down});
-    frames(240);
-    EXPECT_LT(game::playerBounds.left + game::playerBounds.width, 2256.0f);
-    EXPECT_LT(game::playerBounds.top + game::playerBounds.height, 900.0f);
-    EXPECT_GT(game::playerBounds.top + game::playerBounds.height, 900.0f - 1050.0f / 60.0f);
+    // Each wall stops the player at most a step (1050 / 60 units) short of it.
+    const sf::FloatRect& b = game::playerBounds;
+    holdKeys({Key::A, Key::W}), frames(240);
+    EXPECT_TRUE(b.left >= 10 && b.top >= 10 && b.left < 10 + 1050.0f / 60) << b.left << ", " << b.top;
+    holdKeys({Key::Right, Key::Down}), frames(240);
+    EXPECT_TRUE(b.left + b.width < 2256 && b.top + b.height < 900 && b.top + b.height > 900 - 1050.0f / 60) << b.top;
 }
 
 // One frame's keyboard step after five frames of the warm-up keys: full speed is
 // 1050 units a second, reached from standstill in 0.07 s.
 TEST_F(PlayerRun, OneFrameOfKeysFocusAndPushes) {
     constexpr float full = 1050.0f / 60.0f, fromRest = 1050.0f / 0.07f / 60.0f / 60.0f;
-    const struct {
-        const char* name;
-        std::vector<Key> warmUp, keys;
-        bool focus, pushed;
-        float dx, dy, speedAfter;
-    } rows[] = {
+    struct Row { const char* name; std::vector<Key> warmUp, keys; bool focus, pushed; float dx, dy, speedAfter; };
+    const Row rows[] = {
         {"D from standstill", {}, {Key::D}, true, false, fromRest, 0, 250},
         {"D at full speed", {Key::D}, {Key::D}, true, false, full, 0, 1050},
         {"arrows at full speed", {Key::Left}, {Key::Left, Key::Up}, true, false, -full, -full, 1050},
@@ -79,40 +66,24 @@ TEST_F(PlayerRun, OneFrameOfKeysFocusAndPushes) {
         {"no focus: no step", {Key::D}, {Key::D}, false, false, 0, 0, 1050},
         {"no focus: Escape does not pause", {}, {Key::Escape, Key::D}, false, false, 0, 0, 0},
     };
-    for (const auto& row : rows) {
+    for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        startTestRun(1);
-        game::director.eventTimer = -1e9f;
-        holdKeys(row.warmUp);
-        frames(5);
-        holdKeys(row.keys);
-        input.script.focus = row.focus;
-        game::playerPushed = row.pushed;
+        input.script.focus = true, failAfterFrames(9), freshRun(1), holdKeys(row.warmUp), frames(5);
+        holdKeys(row.keys), input.script.focus = row.focus, game::playerPushed = row.pushed;
         const sf::Vector2f before = game::playerPosition;
-        const float travelled = game::saveData.distanceTravelled;
-        const int ended = input.script.framesEnded;
-        input.script.onFrameEnd = [&] { // a pause menu that opened would never close
-            if (input.script.framesEnded - ended > 3)
-                throw std::runtime_error("the pause menu opened");
-        };
-        frame();
-        input.script.onFrameEnd = nullptr;
-        input.script.focus = true;
-        EXPECT_NEAR(game::playerPosition.x - before.x, row.dx, 1e-3f);
-        EXPECT_NEAR(game::playerPosition.y - before.y, row.dy, 1e-3f);
+        game::saveData.distanceTravelled = 0, frame();
+        const sf::Vector2f step = game::playerPosition - before;
+        EXPECT_TRUE(std::hypot(step.x - row.dx, step.y - row.dy) < 1e-3f) << step.x << ", " << step.y;
         EXPECT_NEAR(game::player.currentSpeed, row.speedAfter, 1e-3f);
-        EXPECT_NEAR(game::saveData.distanceTravelled - travelled, std::hypot(row.dx, row.dy), 1e-2f);
+        EXPECT_NEAR(game::saveData.distanceTravelled, std::hypot(row.dx, row.dy), 1e-2f);
     }
 }
 
 // Shots hurt once and count; a wave's touch only costs its damage; the boss's
-// entrance blast costs nothing at all.
+// entrance blast costs nothing at all. A hit plays the hit sound and postpones healing.
 TEST_F(PlayerRun, WhatEachTouchCosts) {
-    const struct {
-        const char* name;
-        std::function<void()> place;
-        int healthLost, hits; // a hit plays the hit sound and postpones healing
-    } rows[] = {
+    struct Row { const char* name; std::function<void()> place; int healthLost, hits; };
+    const Row rows[] = {
         {"a bullet", [] { shotOnPlayer(game::bullets, 7); }, 7, 1},
         {"two bullets in one frame", [] { shotOnPlayer(game::bullets, 7), shotOnPlayer(game::bullets, 7); }, 14, 2},
         {"a homing shot", [] { shotOnPlayer(game::homingProjectiles, 5); }, 5, 1},
@@ -120,70 +91,55 @@ TEST_F(PlayerRun, WhatEachTouchCosts) {
         {"a bomb's blast", [] { blastOnPlayer(11); }, 11, 1},
         {"the boss's entrance blast", [] { blastOnPlayer(0); }, 0, 0},
     };
-    for (const auto& row : rows) {
+    for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        startTestRun(1);
-        game::director.eventTimer = -1e9f;
-        frame();
-        game::player.timeSinceHit = 5;
-        game::soundPool.sounds.clear();
-        const int hits = game::saveData.timesHitByProjectile;
-        row.place();
-        frame();
-        EXPECT_EQ(game::player.health, 1000 - row.healthLost);
-        EXPECT_EQ(game::saveData.timesHitByProjectile - hits, row.hits);
-        EXPECT_EQ(hitSoundsPlaying(), row.hits);
+        freshRun(1), frame();
+        game::player.timeSinceHit = 5, game::soundPool.sounds.clear(), game::saveData.timesHitByProjectile = 0;
+        row.place(), frame();
+        const auto sounds = std::count_if(game::soundPool.sounds.begin(), game::soundPool.sounds.end(),
+                                          [](const auto& s) { return s->getBuffer() == &game::playerHitBuffer; });
+        EXPECT_TRUE(game::saveData.timesHitByProjectile == row.hits && sounds == row.hits)
+            << game::saveData.timesHitByProjectile << " hits counted, " << sounds << " sounds";
         EXPECT_FLOAT_EQ(game::player.timeSinceHit, row.hits ? 0.0f : 5 + oneFrame);
-        frame(); // each hurts once
+        frame(); // each hurts once, in its own frame as the hit count shows
         EXPECT_EQ(game::player.health, 1000 - row.healthLost);
     }
 }
 
 TEST_F(PlayerRun, HealingStartsAfterEightQuietSecondsAndStopsAtTheTop) {
-    shotOnPlayer(game::bullets, 1);
-    frame();
-    EXPECT_EQ(game::player.health, 999);
-    EXPECT_TRUE(game::bullets.empty()); // hit, dead and removed in the same frame
+    shotOnPlayer(game::bullets, 1), frame();
+    EXPECT_TRUE(game::player.health == 999 && game::bullets.empty()); // hit, dead and removed in the same frame
     frames(8 * 60 - 2);
     EXPECT_EQ(game::player.health, 999);
     frames(120);
-    EXPECT_TRUE(game::player.health == 1000 || game::player.health == 1001) << game::player.health;
     const int top = game::player.health;
+    EXPECT_TRUE(top == 1000 || top == 1001) << top;
     frames(120);
     EXPECT_EQ(game::player.health, top);
 }
 
-TEST_F(PlayerRun, DeathEndsTheRunOnlyOnceThatFrameIsFinished) {
-    shotOnPlayer(game::bullets, 600);
-    shotOnPlayer(game::bullets, 600);
+TEST_F(PlayerRun, DeathAtZeroHealthEndsTheRunOnlyOnceThatFrameIsFinished) {
+    shotOnPlayer(game::bullets, 600), shotOnPlayer(game::bullets, 400); // exactly 0 left
     Bullet& flying = game::bullets.emplace_back();
     flying.position = sf::Vector2f(200, 200), flying.speed = 600, flying.maxDistance = 1e9f;
-
-    runLoop(); // returns after the frame in which health fell below 1
-    EXPECT_FALSE(game::runActive);
-    EXPECT_EQ(game::player.health, -200);
+    failAfterFrames(1), runLoop(); // returns after the frame in which health fell below 1
+    EXPECT_TRUE(!game::runActive && game::player.health == 0) << game::player.health;
     ASSERT_EQ(game::bullets.size(), 1u);
     EXPECT_NEAR(game::bullets[0].position.x, 210.0f, 0.01f); // the frame's updates still ran
-    EXPECT_EQ(game::hud.healthBar.getTextureRect().width, 0);
 }
 
 // The run steps at most 1/60 s; the statistics count real time, the boss fight's apart.
 TEST_F(PlayerRun, ASlowFrameStepsOneSixtiethButCountsInFullOnItsDifficulty) {
     for (int difficulty : {1, 2, 3, 4}) {
         SCOPED_TRACE(difficulty);
-        startTestRun(difficulty);
-        game::director.eventTimer = -1e9f;
-        game::dieSentries.clear();
-        const float dodged = game::saveData.timeSpentDodging, fought = game::saveData.timeSpentDodgingDieSentry;
-        const float runTime = game::player.runTime;
-        input.script.frameStep = sf::milliseconds(500);
-        frame(); // measures the first step; its own end lasts 0.5 s
-        frame(); // measures the 0.5 s
-        input.script.frameStep = sf::microseconds(16667);
-        const float counted = 0.5f + 1.0f / 60.0f;
-        EXPECT_NEAR(game::player.runTime - runTime, 2.0f / 60.0f, 1e-5f);
-        EXPECT_NEAR(game::saveData.timeSpentDodging - dodged, difficulty == 4 ? 0 : counted, 1e-4f);
-        EXPECT_NEAR(game::saveData.timeSpentDodgingDieSentry - fought, difficulty == 4 ? counted : 0, 1e-4f);
+        input.script.frameStep = sf::microseconds(16667), freshRun(difficulty), game::dieSentries.clear();
+        game::saveData.timeSpentDodging = game::saveData.timeSpentDodgingDieSentry = 0;
+        const float runTime = game::player.runTime, counted = 0.5f + oneFrame;
+        // The first frame measures the first step, and its own end lasts 0.5 s.
+        input.script.frameStep = sf::milliseconds(500), frame(), frame();
+        EXPECT_NEAR(game::player.runTime - runTime, 2 * oneFrame, 1e-5f);
+        EXPECT_NEAR(game::saveData.timeSpentDodging, difficulty == 4 ? 0 : counted, 1e-4f);
+        EXPECT_NEAR(game::saveData.timeSpentDodgingDieSentry, difficulty == 4 ? counted : 0, 1e-4f);
     }
 }
 
@@ -192,38 +148,28 @@ TEST_F(PlayerRun, TheFrameThatPausedKeepsItsOwnStep) {
     const float before = game::player.runTime;
     // Escape opens the pause menu inside the next frame; its frames last 0.5 s,
     // and on its third "Continue" is pressed.
-    holdKeys({Key::Escape});
-    input.script.frameStep = sf::milliseconds(500);
+    holdKeys({Key::Escape}), input.script.frameStep = sf::milliseconds(500);
     int pauseFrames = 0;
     input.script.onFrameEnd = [&] {
-        if (++pauseFrames == 2) {
-            input.script.keys.clear();
-            input.script.mouse = sf::Vector2i(960, 440);
-            input.script.leftButton = true;
-        }
+        if (++pauseFrames == 2)
+            input.script.keys.clear(), input.script.mouse = {960, 440}, input.script.leftButton = true;
     };
     frame();
-    input.script.onFrameEnd = nullptr;
-    input.script.leftButton = false;
     EXPECT_GE(pauseFrames, 3);
     EXPECT_NEAR(game::player.runTime - before, oneFrame, 1e-5f);
 }
 
 TEST_F(PlayerRun, TheHealthBarClockAndRainbowFollowThePlayer) {
-    game::player.health = 500;
-    game::player.runTime = 59.99f - oneFrame; // 59.99 s after this frame
-    frame();
+    game::player.health = 500, game::player.runTime = 59.99f - oneFrame, frame(); // 59.99 s after this frame
     EXPECT_EQ(game::hud.healthBar.getTextureRect(), sf::IntRect(0, 0, 380, 100));
     EXPECT_EQ(game::hud.timeText.getString().toAnsiString(), "Time: 00:59");
-    game::player.health = 1;
-    frame();
-    EXPECT_EQ(game::hud.healthBar.getTextureRect().width, 0); // 0.76 truncates to 0
-
-    game::saveData.rgbSkinEnabled = true;
-    game::frameTime = 0;
+    for (int health : {1, -200}) { // 0.76 truncates to 0; below zero the bar stays empty
+        game::player.health = health, frame();
+        EXPECT_EQ(game::hud.healthBar.getTextureRect().width, 0) << health;
+    }
+    game::saveData.rgbSkinEnabled = true, game::frameTime = 0;
     for (float t : {0.0f, 2 * 3.14159265f}) {
-        game::player.runTime = t;
-        game::player.update();
+        game::player.runTime = t, game::player.update();
         EXPECT_EQ(game::player.sprite.getColor(), sf::Color(127, 243, 31, 255));
     }
 }

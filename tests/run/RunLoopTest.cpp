@@ -1,4 +1,5 @@
-// The run as a whole: dead shots leave their vectors, and a long HELL run stays sound.
+// The run as a whole: dead shots leave their vectors, a long HELL run stays sound,
+// the reset empties the run and the sound pool keeps to its limit.
 #include "app/GameContext.hpp"
 #include "run/RunSetup.hpp"
 #include "run/SoundPool.hpp"
@@ -6,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
 #include <cmath>
 
 namespace {
@@ -15,23 +18,16 @@ using Key = sf::Keyboard::Key;
 class Run : public RunScenario {};
 
 TEST_F(Run, AWaveWithOneDeadSegmentIsGoneByTheEndOfTheFrame) {
-    startTestRun(1);
-    game::director.eventTimer = -1e9f;
+    startTestRun(1), game::director.eventTimer = -1e9f;
     createPushwaveSentry(sf::Vector2f(300, 150));
-    firePushwave(game::pushwaveSentries[0]);
-    firePushwave(game::pushwaveSentries[0]);
-    game::pushwaveSentries.clear();
-    game::pushwaves[4].distanceTravelled = 1e9f; // the middle of the first wave is spent
-    frame();
+    firePushwave(game::pushwaveSentries[0]), firePushwave(game::pushwaveSentries[0]), game::pushwaveSentries.clear();
+    game::pushwaves[4].distanceTravelled = 1e9f, frame(); // the middle of the first wave is spent
     ASSERT_EQ(game::pushwaves.size(), 9u);
-    for (const Pushwave& segment : game::pushwaves)
-        EXPECT_EQ(segment.waveId, 1);
+    EXPECT_TRUE(std::all_of(game::pushwaves.begin(), game::pushwaves.end(), [](auto& s) { return s.waveId == 1; }));
 }
 
 TEST_F(Run, TwentyMinutesOfHellStayBoundedAndConsistent) {
     startTestRun(3, 2024);
-    const float dodgedBefore = game::saveData.timeSpentDodging;
-    const float travelledBefore = game::saveData.distanceTravelled;
     const std::vector<std::vector<Key>> pattern = {{Key::D}, {Key::S, Key::D}, {Key::A}, {Key::W, Key::A},
                                                    {Key::Up}, {}, {Key::Down, Key::Right}, {Key::Left}};
     const int minutes = 20, framesPerMinute = 3600;
@@ -39,26 +35,21 @@ TEST_F(Run, TwentyMinutesOfHellStayBoundedAndConsistent) {
     for (int f = 0; f < minutes * framesPerMinute; f++) {
         // Ten minutes standing still, then a walk that changes course every half second.
         holdKeys(f < 10 * framesPerMinute ? std::vector<Key>{} : pattern[(f / 30) % pattern.size()]);
-        game::player.health = 1000; // survive, to keep every system busy
-        frame();
+        game::player.health = 1000, frame(); // survive, to keep every system busy
         mostShots = std::max(mostShots, game::bullets.size() + game::homingProjectiles.size() + game::bombs.size()
                                             + game::pushwaves.size());
-        ASSERT_EQ(game::pushwaves.size() % 9, 0u);
-        ASSERT_TRUE(std::isfinite(game::playerPosition.x) && std::isfinite(game::playerPosition.y));
-        ASSERT_GE(game::playerBounds.left, 10.0f - 1.0f);
-        ASSERT_LT(game::playerBounds.left + game::playerBounds.width, 2256.0f + 1.0f);
+        const sf::FloatRect& b = game::playerBounds;
+        ASSERT_TRUE(game::pushwaves.size() % 9 == 0 && std::isfinite(b.left) && std::isfinite(b.top)
+                    && b.left >= 10.0f - 1.0f && b.left + b.width < 2256.0f + 1.0f)
+            << game::pushwaves.size() << " segments, player at " << b.left << ", " << b.top;
     }
     EXPECT_EQ(game::bulletSentries.size() + game::homingSentries.size() + game::bombSentries.size()
-                  + game::pushwaveSentries.size(),
-              14u);
-    EXPECT_LT(mostShots, 3000u);
-    EXPECT_LE(game::soundPool.sounds.size(), 92u);
+                  + game::pushwaveSentries.size(), 14u);
+    EXPECT_TRUE(mostShots < 3000 && game::soundPool.sounds.size() <= 92) << mostShots << " shots at most";
     // The clock and the statistic both advanced by the frames played.
-    const float played = float(minutes * 60);
-    EXPECT_NEAR(game::player.runTime, played, 0.5f);
-    EXPECT_NEAR(game::saveData.timeSpentDodging - dodgedBefore, played, 0.5f);
-    EXPECT_GT(game::saveData.distanceTravelled - travelledBefore, 1000.0f);
-    EXPECT_GT(game::saveData.timesHitByProjectile, 0);
+    EXPECT_NEAR(game::player.runTime, minutes * 60.0f, 0.5f);
+    EXPECT_NEAR(game::saveData.timeSpentDodging, minutes * 60.0f, 0.5f);
+    EXPECT_TRUE(game::saveData.distanceTravelled > 1000 && game::saveData.timesHitByProjectile > 0);
 }
 
 TEST_F(Run, TheResetEmptiesEveryVectorOfTheRun) {
@@ -67,35 +58,28 @@ TEST_F(Run, TheResetEmptiesEveryVectorOfTheRun) {
     game::pushwaves.emplace_back(), game::bossBullets.emplace_back();
     game::lasers.emplace_back(game::laserTexture, 0.0f, 0.0f, 0.0f, 0.0f, 1.0f, 1, "alarm");
     game::laserSentries.emplace_back(), game::bulletSentries.emplace_back(), game::bombSentries.emplace_back();
-    game::homingSentries.emplace_back(), game::pushwaveSentries.emplace_back();
-    game::bossBeaten = true;
+    game::homingSentries.emplace_back(), game::pushwaveSentries.emplace_back(), game::bossBeaten = true;
     resetRun();
-    const std::size_t sizes[] = {game::bullets.size(), game::homingProjectiles.size(), game::bombs.size(),
-                                 game::pushwaves.size(), game::bossBullets.size(), game::lasers.size(),
-                                 game::laserSentries.size(), game::bulletSentries.size(), game::bombSentries.size(),
-                                 game::homingSentries.size(), game::pushwaveSentries.size(), game::dieSentries.size()};
-    for (std::size_t i = 0; i < std::size(sizes); i++)
-        EXPECT_EQ(sizes[i], 0u) << "vector " << i;
-    EXPECT_FALSE(game::bossBeaten);
-    EXPECT_EQ(game::musicSound.getStatus(), sf::Sound::Stopped);
+    const std::array<std::size_t, 12> sizes = {
+        game::bullets.size(), game::homingProjectiles.size(), game::bombs.size(), game::pushwaves.size(),
+        game::bossBullets.size(), game::lasers.size(), game::laserSentries.size(), game::bulletSentries.size(),
+        game::bombSentries.size(), game::homingSentries.size(), game::pushwaveSentries.size(),
+        game::dieSentries.size()};
+    EXPECT_EQ(sizes, (std::array<std::size_t, 12>{}));
+    EXPECT_TRUE(!game::bossBeaten && game::musicSound.getStatus() == sf::Sound::Stopped);
     EXPECT_EQ(game::arenaFrame.getOutlineColor(), sf::Color::White);
 }
 
+// Ninety-two playing sounds leave no room for another; stopped ones make room at the next request.
 TEST(SoundPoolLimit, NinetyTwoPlayingSoundsLeaveNoRoomForAnother) {
     const sf::SoundBuffer longSound = silence(2.0f);
     SoundPool pool;
-    for (int i = 0; i < 92; i++)
+    for (int i = 0; i < 93; i++)
         pool.play(longSound, {0, 0}, {0, 0});
     ASSERT_EQ(pool.sounds.size(), 92u);
-    for (const auto& sound : pool.sounds)
-        ASSERT_EQ(sound->getStatus(), sf::Sound::Playing);
-    pool.play(longSound, {0, 0}, {0, 0});
-    EXPECT_EQ(pool.sounds.size(), 92u);
-
-    // Stopped sounds make room at the next request.
-    pool.sounds[0]->stop();
-    pool.sounds[1]->stop();
-    pool.play(longSound, {100, 0}, {0, 0});
+    ASSERT_TRUE(std::all_of(pool.sounds.begin(), pool.sounds.end(),
+                            [](auto& s) { return s->getStatus() == sf::Sound::Playing; }));
+    pool.sounds[0]->stop(), pool.sounds[1]->stop(), pool.play(longSound, {100, 0}, {0, 0});
     EXPECT_EQ(pool.sounds.size(), 91u);
     const float pitch = pool.sounds.back()->getPitch();
     EXPECT_TRUE(pitch == 0.9f || pitch == 1.0f || pitch == 1.1f);
