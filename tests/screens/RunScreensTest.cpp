@@ -35,9 +35,6 @@ protected:
     void SetUp() override {
         loadGameAssets();
         game::buttonSound.setBuffer(longSound);
-        SaveData& save = game::saveData;
-        save.bestTimeAverage = save.bestTimeHard = save.bestTimeHell = 0;
-        save.bossFightUnlocked = false;
         game::showMainMenu = true;
         game::window.clear(sf::Color::Black);
         game::window.display();
@@ -52,19 +49,14 @@ protected:
 
     // Dies with the run time on the difficulty, looks for the unlock line on the
     // screen's third frame, then leaves by the button at y.
-    void die(int difficulty, float runTime, float buttonY = 740) {
+    void die(int difficulty, float runTime, float buttonY) {
         game::difficulty = difficulty;
         game::player.runTime = runTime;
-        lineSeen = false;
-        driver.release();
-        driver.step = [this, buttonY](int frame) {
-            if (frame == 3) {
+        const Frame leave = press(960, buttonY);
+        driver.runScreen(deathScreen, {idle, idle, idle, leave}, [this](int frame) {
+            if (frame == 3)
                 lineSeen = unlockLineShown();
-                driver.press(960, buttonY);
-            }
-        };
-        deathScreen();
-        driver.script.framesEnded = 0;
+        });
     }
 };
 
