@@ -78,6 +78,7 @@ protected:
 };
 
 // A distinct value on every line: read and saved again, the file comes back unchanged.
+// Saving twice gives the same bytes.
 TEST_F(SaveFile, FirstStartWritesTheDefaultsAndEveryValueSurvivesARoundTrip) {
     SaveData(); // no Data folder yet
     EXPECT_EQ(readFile("Data/save.zn"), defaultFile);
@@ -93,25 +94,17 @@ TEST_F(SaveFile, FirstStartWritesTheDefaultsAndEveryValueSurvivesARoundTrip) {
     EXPECT_TRUE(game::maxFps == 144 && game::audioVolume == 10 && game::musicVolume == 90);
     ASSERT_TRUE(save.save());
     EXPECT_EQ(readFile("Data/save.zn"), every);
-}
 
-TEST_F(SaveFile, FloatsKeepSixSignificantDigitsAndASecondSaveIsByteIdentical) {
-    SaveData save;
-    save.timeSpentDodging = 1234567.8f;
-    save.distanceTravelled = 1234.5678f;
-    save.bestTimeHard = 150.25f;
-    save.bestTimeHell = 0.00001f;
+    // Floats keep six significant digits; read back and saved again, nothing changes.
+    save.timeSpentDodging = 1234567.8f, save.distanceTravelled = 1234.5678f, save.bestTimeHell = 0.00001f;
     ASSERT_TRUE(save.save());
-    const std::string first = readFile("Data/save.zn");
-    EXPECT_EQ(first, withLines({{1, "1.23457e+06"}, {3, "1234.57"}, {12, "150.25"}, {13, "1e-05"}}));
-    ASSERT_TRUE(save.save());
-    EXPECT_EQ(readFile("Data/save.zn"), first);
-
-    // Read back, the totals are rounded; saved again, nothing changes.
+    const std::string rounded = readFile("Data/save.zn");
+    EXPECT_EQ(rounded.rfind("1.23457e+06\n3\n1234.57\n12 34 56\n", 0), 0u);
+    EXPECT_NE(rounded.find("\n150.25\n1e-05\n"), std::string::npos);
     SaveData reread;
     EXPECT_EQ(reread.timeSpentDodging, 1234570.0f);
     ASSERT_TRUE(reread.save());
-    EXPECT_EQ(readFile("Data/save.zn"), first);
+    EXPECT_EQ(readFile("Data/save.zn"), rounded);
 }
 
 // Reading stops at the first value that cannot be read; what follows keeps its

@@ -41,14 +41,8 @@ struct ScreenDriver : ScriptedInput {
     }
 
     // Window pixels are screen units: the test window is 1920 x 1080.
-    void pointAt(float x, float y) { script.mouse = sf::Vector2i(int(x), int(y)); }
-    void press(float x, float y) {
-        pointAt(x, y);
-        script.leftButton = true;
-    }
+    void press(float x, float y) { script.mouse = sf::Vector2i(int(x), int(y)), script.leftButton = true; }
     void release() { script.leftButton = false; }
-    void hold(sf::Keyboard::Key key) { script.keys = {key}; }
-    void releaseKeys() { script.keys.clear(); }
 
     void show(const Frame& frame) {
         script.mouse = sf::Vector2i(int(frame.x), int(frame.y));
