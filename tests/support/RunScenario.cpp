@@ -6,31 +6,23 @@
 
 #include <cstdlib>
 
-namespace {
-
-void plain(sf::Texture& texture, unsigned width, unsigned height) {
-    sf::Image image;
-    image.create(width, height, sf::Color::White);
-    texture.loadFromImage(image);
-}
-
-} // namespace
-
 void useTestTextures() {
-    plain(game::playerTexture, testPlayerSize, testPlayerSize);
-    plain(game::bulletTexture, testBulletSize, testBulletSize);
-    plain(game::homingTexture, testBulletSize, testBulletSize);
-    plain(game::bossBulletTexture, testBulletSize, testBulletSize);
-    plain(game::bulletSentryTexture, testSentrySize, testSentrySize);
-    plain(game::homingSentryTexture, testSentrySize, testSentrySize);
-    plain(game::pushwaveSentryTexture, testSentrySize, testSentrySize);
-    plain(game::bombSentryTexture, 2 * testSentrySize, testSentrySize);
-    plain(game::bombTexture, 1200, 300);
-    plain(game::pushwaveTexture, 40, 217);
-    plain(game::healthBarTexture, 760, 100);
-    plain(game::laserTexture, 64, 64);
-    plain(game::laserAlarmTexture, 64, 15);
-    plain(game::laserSentryTexture, testSentrySize, testSentrySize);
+    const unsigned player = testPlayerSize, shot = testBulletSize, sentry = testSentrySize;
+    const struct {
+        sf::Texture& texture;
+        unsigned width, height;
+    } plain[] = {{game::playerTexture, player, player}, {game::bulletTexture, shot, shot},
+                 {game::homingTexture, shot, shot}, {game::bossBulletTexture, shot, shot},
+                 {game::bulletSentryTexture, sentry, sentry}, {game::homingSentryTexture, sentry, sentry},
+                 {game::pushwaveSentryTexture, sentry, sentry}, {game::bombSentryTexture, 2 * sentry, sentry},
+                 {game::bombTexture, 1200, 300}, {game::pushwaveTexture, 40, 217}, {game::healthBarTexture, 760, 100},
+                 {game::laserTexture, 64, 64}, {game::laserAlarmTexture, 64, 15},
+                 {game::laserSentryTexture, sentry, sentry}};
+    for (const auto& each : plain) {
+        sf::Image image;
+        image.create(each.width, each.height, sf::Color::White);
+        each.texture.loadFromImage(image);
+    }
 }
 
 void RunScenario::SetUp() {

@@ -19,11 +19,8 @@ void openTestScreen() {
 }
 
 void loadGameAssets() {
-    static bool loaded = false;
-    if (loaded)
-        return;
-    loadAssets();
-    loaded = true;
+    static const bool loaded = (loadAssets(), true);
+    (void)loaded;
 }
 
 sf::SoundBuffer silence(float seconds) {
