@@ -32,15 +32,8 @@ megabytes() {
     awk -v key="$1:" '$1 == key { printf "%.0f", $2 / 1024 }' "/proc/$pid/status"
 }
 
-# Held across frames: the game polls the button once a frame.
-click() {
-    xdotool mousemove --window "$wid" "$1" "$2"
-    sleep 0.2
-    xdotool mousedown 1
-    sleep 0.3
-    xdotool mouseup 1
-    sleep 0.5
-}
+# click: presses held across frames, as the end-to-end tests make them.
+. "$source_dir/tests/e2e/lib.sh"
 
 "$game" > game.log 2>&1 &
 pid=$!
