@@ -20,9 +20,11 @@ fail() {
 
 # Starts the game, waits for its window, moves it to the screen's corner (without a
 # window manager it may open partly off the screen), gives it the focus and waits
-# for the main menu, which saves as it opens (to $2, or Data/save.zn): on a busy
-# machine loading the assets takes seconds.
+# for the main menu, which saves as it opens (to $2, or Data/save.zn) with one more
+# start counted on line 2: on a busy machine loading the assets takes seconds.
 start_game() {
+    local opened
+    opened=$(sed -n 2p "${2:-Data/save.zn}" 2>/dev/null)
     "$1" > game.log 2>&1 &
     pid=$!
     wid=$(timeout 30 xdotool search --sync --onlyvisible --name '^Vizovid$' | head -n 1)
@@ -30,7 +32,7 @@ start_game() {
     xdotool windowmove --sync "$wid" 0 0
     xdotool windowfocus --sync "$wid"
     for _ in $(seq 300); do
-        [ "$(sed -n 2p "${2:-Data/save.zn}" 2>/dev/null)" = 1 ] && break
+        [ "$(sed -n 2p "${2:-Data/save.zn}" 2>/dev/null)" = "$((opened + 1))" ] && break
         sleep 0.1
     done
     sleep 0.5
