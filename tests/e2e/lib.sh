@@ -23,8 +23,7 @@ fail() {
 # for the main menu, which saves as it opens (to $2, or Data/save.zn) with one more
 # start counted on line 2: on a busy machine loading the assets takes seconds.
 start_game() {
-    local opened
-    opened=$(sed -n 2p "${2:-Data/save.zn}" 2>/dev/null)
+    local opened=$(sed -n 2p "${2:-Data/save.zn}" 2>/dev/null)
     "$1" > game.log 2>&1 &
     pid=$!
     wid=$(timeout 30 xdotool search --sync --onlyvisible --name '^Vizovid$' | head -n 1)

@@ -19,8 +19,7 @@ void openTestScreen() {
 }
 
 void loadGameAssets() {
-    static const bool loaded = (loadAssets(), true);
-    (void)loaded;
+    [[maybe_unused]] static const bool loaded = (loadAssets(), true);
 }
 
 sf::SoundBuffer silence(float seconds) {
