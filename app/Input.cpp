@@ -119,6 +119,10 @@ bool commandHeld(Command command) {
     return look(commandPresses[int(command)], deviceCommandHeld(command));
 }
 
+bool backHeld() {
+    return keyHeld(sf::Keyboard::Escape) || commandHeld(Command::Back);
+}
+
 bool padHeld(Command direction) {
     constexpr float deadZone = 25; // of the 100 each way of a stick's travel
     const bool vertical = direction == Command::Up || direction == Command::Down;

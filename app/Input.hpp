@@ -38,6 +38,9 @@ enum class Command { Up, Left, Down, Right, Confirm, Back, Pause };
 // Held now and, like Escape, not left over from the screen before.
 bool commandHeld(Command command);
 
+// Escape or a pad's B: what leaves the settings, skin and stats screens.
+bool backHeld();
+
 // One of the four directions on a pad: its left stick pushed past a quarter of its
 // travel, or its d-pad. The run moves the player with it as with W, A, S and D.
 bool padHeld(Command direction);

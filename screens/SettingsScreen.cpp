@@ -67,7 +67,7 @@ bool runSettings() {
         if (input::hasFocus(game::window)) {
             if (back.isClicked())
                 return false;
-            if (input::keyHeld(sf::Keyboard::Escape) || input::commandHeld(input::Command::Back))
+            if (input::backHeld())
                 return false;
             if (apply.isClicked() && screenTimer > 1.0f) {
                 applyDisplaySettings(recreateWindow);

@@ -59,7 +59,7 @@ void skinScreen() {
         if (input::hasFocus(game::window)) {
             if (back.isClicked())
                 return;
-            if (input::keyHeld(sf::Keyboard::Escape) || input::commandHeld(input::Command::Back))
+            if (input::backHeld())
                 return;
         }
 

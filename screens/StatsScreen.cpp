@@ -48,7 +48,7 @@ void statsScreen() {
         // Unlike the other screens, "<" answers without the focus.
         if (back.isClicked())
             return;
-        if (input::keyHeld(sf::Keyboard::Escape) || input::commandHeld(input::Command::Back))
+        if (input::backHeld())
             return;
 
         game::window.clear(sf::Color(8, 8, 8, 255));
