@@ -4,20 +4,21 @@
 #include "app/Display.hpp"
 #include "app/GameContext.hpp"
 #include "app/Input.hpp"
+#include "app/SfmlCompat.hpp"
 #include "screens/PauseMenu.hpp"
 
 #include <cstdlib>
 
 void pollWindowEvents() {
-    sf::Event event;
-    while (game::window.pollEvent(event)) {
-        if (event.type == sf::Event::Closed) {
+    compat::WindowEvent event;
+    while (compat::pollEvent(game::window, event)) {
+        if (event.kind == compat::WindowEvent::Closed) {
             game::window.close();
             std::exit(0);
         }
-        if (event.type == sf::Event::Resized) {
-            game::screenWidth = float(event.size.width);
-            game::screenHeight = float(event.size.height);
+        if (event.kind == compat::WindowEvent::Resized) {
+            game::screenWidth = float(event.size.x);
+            game::screenHeight = float(event.size.y);
             fitViewsToWindow();
         }
     }
@@ -38,7 +39,7 @@ void checkPauseAndMove() {
     else
         game::player.currentSpeed = 0;
     // Both are read, so that the one not acted on is left over in the menu too.
-    const bool escape = input::keyHeld(sf::Keyboard::Escape);
+    const bool escape = input::keyHeld(sf::Keyboard::Key::Escape);
     const bool start = input::commandHeld(input::Command::Pause);
     if (escape || start)
         pauseMenu();

@@ -4,6 +4,8 @@
 // built above it, and every sound is gone before the buffers it plays.
 #include "app/GameContext.hpp"
 
+#include "app/SfmlCompat.hpp"
+
 namespace game {
 
 // Plain values, fixed before any object is built.
@@ -38,7 +40,7 @@ sf::FloatRect playerBounds;
 sf::Vector2f playerPosition;
 
 sf::RectangleShape arenaFrame;
-sf::Text fpsText;
+compat::Text fpsText;
 input::Clock fpsClock;
 input::Clock frameClock;
 
@@ -73,7 +75,7 @@ sf::SoundBuffer pushwaveFireBuffer;
 sf::SoundBuffer playerHitBuffer;
 sf::SoundBuffer buttonPressBuffer;
 
-sf::Sound buttonSound;
+compat::Sound buttonSound;
 MusicStream musicSound;
 
 // The assets' folder decides where the save lives, so it is found first.

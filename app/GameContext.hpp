@@ -7,6 +7,7 @@
 #include "app/Input.hpp"
 #include "app/MusicStream.hpp"
 #include "app/Settings.hpp"
+#include "app/SfmlCompat.hpp"
 #include "boss/BounceBall.hpp"
 #include "boss/DieSentry.hpp"
 #include "persistence/SaveData.hpp"
@@ -61,7 +62,7 @@ extern sf::FloatRect playerBounds;           // the player sprite's global bound
 extern sf::Vector2f playerPosition;          // centre of the player in world units
 
 extern sf::RectangleShape arenaFrame; // white frame around the arena viewport; red in the boss fight
-extern sf::Text fpsText;              // "FPS: " counter
+extern compat::Text fpsText;              // "FPS: " counter
 extern input::Clock fpsClock;         // one-second window of the FPS counter
 extern input::Clock frameClock;       // measures every frame of the run and of every screen
 extern std::int32_t framesCounted;    // frames since fpsClock was restarted
@@ -99,7 +100,7 @@ extern sf::SoundBuffer pushwaveFireBuffer;
 extern sf::SoundBuffer playerHitBuffer;
 extern sf::SoundBuffer buttonPressBuffer;
 
-extern sf::Sound buttonSound; // every button press; a press while it plays is not counted
+extern compat::Sound buttonSound; // every button press; a press while it plays is not counted
 extern MusicStream musicSound; // the boss theme, read from its file while it plays; stopped by every run reset
 
 // Where Assets/ was found (or every place looked) and where the save lives.

@@ -1,6 +1,8 @@
 // The devices and the clock, either SFML's or a test's script.
 #include "app/Input.hpp"
 
+#include "app/SfmlCompat.hpp"
+
 #include <algorithm>
 
 namespace input {
@@ -34,7 +36,7 @@ bool deviceKeyHeld(sf::Keyboard::Key key) {
 }
 
 bool deviceLeftButtonHeld() {
-    return script ? script->leftButton : sf::Mouse::isButtonPressed(sf::Mouse::Left);
+    return script ? script->leftButton : sf::Mouse::isButtonPressed(sf::Mouse::Button::Left);
 }
 
 // The pads' state is refreshed by the window's event pump, so a pad plugged in
@@ -48,10 +50,10 @@ float padAxis(unsigned id, sf::Joystick::Axis axis) {
         return sf::Joystick::hasAxis(id, axis) ? sf::Joystick::getAxisPosition(id, axis) : 0;
     const ScriptedPad& pad = script->pad;
     switch (axis) {
-    case sf::Joystick::X: return pad.stick.x;
-    case sf::Joystick::Y: return pad.stick.y;
-    case sf::Joystick::PovX: return pad.dpad.x;
-    case sf::Joystick::PovY: return pad.dpad.y;
+    case sf::Joystick::Axis::X: return pad.stick.x;
+    case sf::Joystick::Axis::Y: return pad.stick.y;
+    case sf::Joystick::Axis::PovX: return pad.dpad.x;
+    case sf::Joystick::Axis::PovY: return pad.dpad.y;
     default: return 0;
     }
 }
@@ -102,11 +104,11 @@ void markLeftOver(Press& press, bool held) {
 }
 
 bool deviceCommandHeld(Command command) {
-    static const sf::Keyboard::Key arrows[] = {sf::Keyboard::Up, sf::Keyboard::Left, sf::Keyboard::Down,
-                                               sf::Keyboard::Right};
+    static const sf::Keyboard::Key arrows[] = {sf::Keyboard::Key::Up, sf::Keyboard::Key::Left, sf::Keyboard::Key::Down,
+                                               sf::Keyboard::Key::Right};
     switch (command) {
     case Command::Confirm:
-        return deviceKeyHeld(sf::Keyboard::Return) || deviceKeyHeld(sf::Keyboard::Space) || padButtonHeld(pad::A);
+        return deviceKeyHeld(compat::enterKey) || deviceKeyHeld(sf::Keyboard::Key::Space) || padButtonHeld(pad::A);
     case Command::Back: return padButtonHeld(pad::B);
     case Command::Pause: return padButtonHeld(pad::Start);
     default: return deviceKeyHeld(arrows[int(command)]) || padHeld(command);
@@ -120,7 +122,7 @@ bool commandHeld(Command command) {
 }
 
 bool backHeld() {
-    return keyHeld(sf::Keyboard::Escape) || commandHeld(Command::Back);
+    return keyHeld(sf::Keyboard::Key::Escape) || commandHeld(Command::Back);
 }
 
 bool padHeld(Command direction) {
@@ -130,8 +132,8 @@ bool padHeld(Command direction) {
     for (unsigned id = 0; id < sf::Joystick::Count; id++) {
         if (!padConnected(id))
             continue;
-        const float stick = padAxis(id, vertical ? sf::Joystick::Y : sf::Joystick::X);
-        const float dpad = padAxis(id, vertical ? sf::Joystick::PovY : sf::Joystick::PovX);
+        const float stick = padAxis(id, vertical ? sf::Joystick::Axis::Y : sf::Joystick::Axis::X);
+        const float dpad = padAxis(id, vertical ? sf::Joystick::Axis::PovY : sf::Joystick::Axis::PovX);
         if (sign * stick > deadZone || sign * dpad > deadZone)
             return true;
     }
@@ -144,7 +146,7 @@ bool padLost() {
 
 bool keyHeld(sf::Keyboard::Key key) {
     const bool held = deviceKeyHeld(key);
-    return key == sf::Keyboard::Escape ? look(escapePress, held) : held;
+    return key == sf::Keyboard::Key::Escape ? look(escapePress, held) : held;
 }
 
 bool leftButtonHeld() {
@@ -153,7 +155,7 @@ bool leftButtonHeld() {
 
 void beginScreen() {
     markLeftOver(leftPress, deviceLeftButtonHeld());
-    markLeftOver(escapePress, deviceKeyHeld(sf::Keyboard::Escape));
+    markLeftOver(escapePress, deviceKeyHeld(sf::Keyboard::Key::Escape));
     for (int c = 0; c < commandCount; c++)
         markLeftOver(commandPresses[c], deviceCommandHeld(Command(c)));
 }
@@ -205,7 +207,7 @@ void useScript(Script* newScript) {
 
 void endFrame() {
     look(leftPress, deviceLeftButtonHeld());
-    look(escapePress, deviceKeyHeld(sf::Keyboard::Escape));
+    look(escapePress, deviceKeyHeld(sf::Keyboard::Key::Escape));
     for (int c = 0; c < commandCount; c++)
         look(commandPresses[c], deviceCommandHeld(Command(c)));
     padsSeen = connectedPads();

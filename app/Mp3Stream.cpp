@@ -47,10 +47,10 @@ bool Mp3Stream::onGetData(Chunk& data) {
     int result;
     // A new format on the way is announced once with no samples; read on.
     do
-        result = mpg123_read(decoder, piece.data(), piece.size() * sizeof(sf::Int16), &bytes);
+        result = mpg123_read(decoder, piece.data(), piece.size() * sizeof(std::int16_t), &bytes);
     while (result == MPG123_NEW_FORMAT && bytes == 0);
     data.samples = piece.data();
-    data.sampleCount = bytes / sizeof(sf::Int16);
+    data.sampleCount = bytes / sizeof(std::int16_t);
     // False ends the stream after these last samples.
     return (result == MPG123_OK || result == MPG123_NEW_FORMAT) && data.sampleCount > 0;
 }

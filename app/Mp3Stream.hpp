@@ -27,6 +27,6 @@ protected:
 
 private:
     mpg123_handle_struct* decoder = nullptr; // the open file, or none
-    std::vector<sf::Int16> piece;           // the last samples handed to SFML, half a second's worth
+    std::vector<std::int16_t> piece;           // the last samples handed to SFML, half a second's worth
     unsigned sampleRate = 0;                 // samples per second and channel
 };

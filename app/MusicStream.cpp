@@ -23,7 +23,7 @@ void MusicStream::play() {
     if (!stream)
         return;
     // A stream that played to its end stays there until stopped.
-    if (stream->getStatus() == sf::SoundSource::Stopped)
+    if (stream->getStatus() == sf::SoundSource::Status::Stopped)
         stream->stop();
     stream->play();
 }
@@ -39,7 +39,7 @@ void MusicStream::stop() {
 }
 
 sf::SoundSource::Status MusicStream::getStatus() const {
-    return stream ? stream->getStatus() : sf::SoundSource::Stopped;
+    return stream ? stream->getStatus() : sf::SoundSource::Status::Stopped;
 }
 
 void MusicStream::setVolume(float newVolume) {

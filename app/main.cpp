@@ -3,6 +3,7 @@
 #include "app/Display.hpp"
 #include "app/GameContext.hpp"
 #include "app/ScreenFlow.hpp"
+#include "app/SfmlCompat.hpp"
 
 #include <cstdlib>
 #include <ctime>
@@ -17,9 +18,9 @@ int main() {
     }
     // The save file has been read while the game context was built.
     countOnce(game::saveData.timesOpenedGame);
-    const sf::VideoMode desktop = sf::VideoMode::getDesktopMode();
-    game::screenWidth = float(desktop.width);
-    game::screenHeight = float(desktop.height);
+    const sf::Vector2u desktop = compat::desktopSize();
+    game::screenWidth = float(desktop.x);
+    game::screenHeight = float(desktop.y);
     std::srand(unsigned(std::time(nullptr)));
     applyDisplaySettings(true);
     setUpViews();

@@ -3,6 +3,8 @@
 // under the display you care about (Xvfb gives Mesa's software renderer) from the
 // repository root:
 //   xvfb-run -a -s "-screen 0 1920x1080x24 -noreset" build/bench/blur_benchmark
+#include "app/SfmlCompat.hpp"
+
 #include <SFML/Graphics.hpp>
 
 #include <algorithm>
@@ -19,21 +21,23 @@ double medianMilliseconds(std::vector<double> samples) {
 } // namespace
 
 int main() {
-    sf::RenderWindow window(sf::VideoMode(1920, 1080), "blur benchmark");
+    sf::RenderWindow window;
+    compat::createWindow(window, {1920, 1080}, false, "blur benchmark", sf::ContextSettings());
     sf::Shader shader;
-    if (!shader.loadFromFile("Assets/Shaders/blur.frag", sf::Shader::Fragment))
+    if (!shader.loadFromFile("Assets/Shaders/blur.frag", sf::Shader::Type::Fragment))
         return 1;
     // Thin stripes, so no pass can skip work on flat colour.
-    sf::Image picture;
-    picture.create(1920, 1080, sf::Color(40, 80, 120));
+    sf::Image picture = compat::makeImage({1920, 1080}, sf::Color(40, 80, 120));
     for (unsigned y = 0; y < 1080; y += 7)
         for (unsigned x = 0; x < 1920; x++)
-            picture.setPixel(x, y, sf::Color::White);
+            compat::setPixel(picture, x, y, sf::Color::White);
     sf::Texture source;
-    source.loadFromImage(picture);
+    if (!source.loadFromImage(picture))
+        return 1;
 
     sf::RenderTexture target;
-    target.create(1920, 1080);
+    if (!compat::resize(target, {1920, 1080}))
+        return 1;
     std::vector<double> withBlur, plainCopy;
     for (int run = 0; run < 15; run++) {
         for (bool blur : {true, false}) {
@@ -42,7 +46,7 @@ int main() {
             shader.setUniform("resolution", sf::Vector2f(1920, 1080));
             shader.setUniform("radius", 7.0f);
             target.clear(sf::Color::Black);
-            target.draw(sf::Sprite(source), blur ? sf::RenderStates(&shader) : sf::RenderStates::Default);
+            target.draw(compat::Sprite(source), blur ? sf::RenderStates(&shader) : sf::RenderStates::Default);
             target.display();
             const sf::Texture result = target.getTexture(); // the copy the screens keep
             (blur ? withBlur : plainCopy).push_back(clock.getElapsedTime().asSeconds() * 1000.0);

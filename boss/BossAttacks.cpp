@@ -2,6 +2,7 @@
 #include "boss/BossAttacks.hpp"
 
 #include "app/GameContext.hpp"
+#include "app/SfmlCompat.hpp"
 #include "run/Geometry.hpp"
 
 #include <algorithm>
@@ -246,5 +247,5 @@ void BounceBall::update() {
     distanceTravelled += length(d);
     if (distanceTravelled >= maxDistance)
         alive = false;
-    sprite.setRotation(angle);
+    compat::setRotation(sprite, angle);
 }

@@ -4,6 +4,7 @@
 #include "boss/DieSentry.hpp"
 
 #include "app/GameContext.hpp"
+#include "app/SfmlCompat.hpp"
 #include "boss/BossAttacks.hpp"
 #include "run/Geometry.hpp"
 
@@ -15,7 +16,7 @@ namespace {
 const sf::Vector2f arenaCentre(game::arenaWidth * 0.5f, game::arenaHeight * 0.5f);
 
 sf::IntRect sheetFrame(std::int32_t frame) {
-    return sf::IntRect(250 * frame, 0, 250, 250);
+    return sf::IntRect({250 * frame, 0}, {250, 250});
 }
 
 // A wander point 100 units away, at least 250 units inside every edge.
@@ -42,7 +43,7 @@ void setUpBossFight() {
     DieSentry boss;
     boss.sprite.setTexture(game::dieSentryTexture);
     boss.sprite.setTextureRect(sheetFrame(3));
-    boss.sprite.setOrigin(125, 125);
+    boss.sprite.setOrigin({125, 125});
     boss.position = arenaCentre;
     boss.destination = arenaCentre;
     boss.sprite.setPosition(arenaCentre);
@@ -114,7 +115,7 @@ void DieSentry::update() {
             spin = 0;
             patternTimer = 0;
         }
-        sprite.setRotation(spin);
+        compat::setRotation(sprite, spin);
         sprite.setPosition(position);
         bounds = sprite.getGlobalBounds();
     }

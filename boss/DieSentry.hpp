@@ -3,11 +3,13 @@
 // through all of it, about 227 seconds.
 #pragma once
 
+#include "app/SfmlCompat.hpp"
+
 #include <SFML/Graphics.hpp>
 #include <cstdint>
 
 struct DieSentry {
-    sf::Sprite sprite;            // seven 250 x 250 frames side by side
+    compat::Sprite sprite;            // seven 250 x 250 frames side by side
     float patternTimer = 0;       // seconds toward the next shot, wander step or pattern
     float animTimer = 0;          // seconds toward the next animation event
     float attackTimer = 0;        // seconds in the current attack or pause

@@ -115,8 +115,8 @@ bool SaveData::load() {
     }
     stream.close();
     stream.clear();
-    playerColor = sf::Color(static_cast<sf::Uint8>(red), static_cast<sf::Uint8>(green),
-                            static_cast<sf::Uint8>(blue), 255);
+    playerColor = sf::Color(static_cast<std::uint8_t>(red), static_cast<std::uint8_t>(green),
+                            static_cast<std::uint8_t>(blue), 255);
 
     // The next save rewrites the file from what was read, and every value after the
     // one that failed would be gone for good: the file is kept aside as it was.

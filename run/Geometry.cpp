@@ -1,29 +1,31 @@
 // Rectangle hit tests and the aiming angle.
 #include "run/Geometry.hpp"
 
+#include "app/SfmlCompat.hpp"
+
 #include <algorithm>
 #include <cmath>
 
 bool pointInRect(const sf::FloatRect& r, float x, float y) {
-    const float x1 = std::min(r.left, r.left + r.width);
-    const float x2 = std::max(r.left, r.left + r.width);
-    const float y1 = std::min(r.top, r.top + r.height);
-    const float y2 = std::max(r.top, r.top + r.height);
+    const float x1 = std::min(compat::left(r), compat::left(r) + compat::width(r));
+    const float x2 = std::max(compat::left(r), compat::left(r) + compat::width(r));
+    const float y1 = std::min(compat::top(r), compat::top(r) + compat::height(r));
+    const float y2 = std::max(compat::top(r), compat::top(r) + compat::height(r));
     return x >= x1 && x < x2 && y >= y1 && y < y2;
 }
 
 bool rectInsideRect(const sf::FloatRect& a, const sf::FloatRect& b) {
-    const float right = a.left + a.width;
-    const float bottom = a.top + a.height;
-    return pointInRect(b, a.left, a.top) && pointInRect(b, right, a.top)
-        && pointInRect(b, a.left, bottom) && pointInRect(b, right, bottom);
+    const float right = compat::left(a) + compat::width(a);
+    const float bottom = compat::top(a) + compat::height(a);
+    return pointInRect(b, compat::left(a), compat::top(a)) && pointInRect(b, right, compat::top(a))
+        && pointInRect(b, compat::left(a), bottom) && pointInRect(b, right, bottom);
 }
 
 bool rectCornerInRect(const sf::FloatRect& a, const sf::FloatRect& b) {
-    const float right = a.left + a.width;
-    const float bottom = a.top + a.height;
-    return pointInRect(b, a.left, a.top) || pointInRect(b, right, a.top)
-        || pointInRect(b, a.left, bottom) || pointInRect(b, right, bottom);
+    const float right = compat::left(a) + compat::width(a);
+    const float bottom = compat::top(a) + compat::height(a);
+    return pointInRect(b, compat::left(a), compat::top(a)) || pointInRect(b, right, compat::top(a))
+        || pointInRect(b, compat::left(a), bottom) || pointInRect(b, right, bottom);
 }
 
 float aimAngle(sf::Vector2f p, sf::Vector2f q) {

@@ -10,23 +10,23 @@
 
 Hud::Hud() {
     infoBar.setTexture(game::infoBarTexture);
-    infoBar.setPosition(10, 790);
+    infoBar.setPosition({10, 790});
 
     messageText = makeText("", 21, sf::Text::Regular, sf::Color::White);
-    messageText.setPosition(20, 817);
+    messageText.setPosition({20, 817});
 
     timeText.setFont(game::sourceSansFont);
     timeText.setCharacterSize(100);
     timeText.setFillColor(sf::Color(250, 100, 150, 255));
     timeText.setStyle(sf::Text::Bold);
-    timeText.setPosition(676, 860);
+    timeText.setPosition({676, 860});
 
     healthBarOutline.setTexture(game::healthBarOutlineTexture);
-    healthBarOutline.setPosition(576, 970);
+    healthBarOutline.setPosition({576, 970});
     healthBar.setTexture(game::healthBarTexture);
-    healthBar.setPosition(576, 970);
+    healthBar.setPosition({576, 970});
     heart.setTexture(game::heartTexture);
-    heart.setPosition(586, 860);
+    heart.setPosition({586, 860});
 }
 
 void Hud::pushMessage(const std::string& message) {

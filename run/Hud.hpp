@@ -1,18 +1,20 @@
 // The heads-up display under the arena and its ten-line message feed.
 #pragma once
 
+#include "app/SfmlCompat.hpp"
+
 #include <SFML/Graphics.hpp>
 #include <cstdint>
 #include <string>
 
 struct Hud {
-    sf::Sprite infoBar;          // panel behind the message feed, at (10, 790)
-    sf::Text messageText;        // shows messageLog, at (20, 817)
+    compat::Sprite infoBar;          // panel behind the message feed, at (10, 790)
+    compat::Text messageText;        // shows messageLog, at (20, 817)
     std::string messageLog;      // the feed: never more than ten line breaks
-    sf::Text timeText;           // "Time: " and the run clock, at (676, 860)
-    sf::Sprite healthBarOutline; // at (576, 970)
-    sf::Sprite healthBar;        // cropped from the right by health, at (576, 970)
-    sf::Sprite heart;            // at (586, 860)
+    compat::Text timeText;           // "Time: " and the run clock, at (676, 860)
+    compat::Sprite healthBarOutline; // at (576, 970)
+    compat::Sprite healthBar;        // cropped from the right by health, at (576, 970)
+    compat::Sprite heart;            // at (586, 860)
 
     Hud();
 

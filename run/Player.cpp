@@ -3,6 +3,7 @@
 
 #include "app/GameContext.hpp"
 #include "app/Input.hpp"
+#include "app/SfmlCompat.hpp"
 #include "run/Geometry.hpp"
 
 #include <algorithm>
@@ -18,7 +19,7 @@ bool directionHeld(sf::Keyboard::Key a, sf::Keyboard::Key b, input::Command padD
 
 // One axis of a step: taken whole, or refused whole if it puts a corner of the
 // player into a wall.
-void stepAxis(sf::Sprite& sprite, float& coordinate, float delta) {
+void stepAxis(compat::Sprite& sprite, float& coordinate, float delta) {
     coordinate += delta;
     sprite.setPosition(game::playerPosition);
     game::playerBounds = sprite.getGlobalBounds();
@@ -37,10 +38,10 @@ void Player::move() {
     currentSpeed = std::min(currentSpeed + (maxSpeed / accelerationTime) * game::frameTime, maxSpeed);
 
     // Opposite keys cancel; diagonals are not normalised.
-    const bool up = directionHeld(sf::Keyboard::W, sf::Keyboard::Up, input::Command::Up);
-    const bool left = directionHeld(sf::Keyboard::A, sf::Keyboard::Left, input::Command::Left);
-    const bool down = directionHeld(sf::Keyboard::S, sf::Keyboard::Down, input::Command::Down);
-    const bool right = directionHeld(sf::Keyboard::D, sf::Keyboard::Right, input::Command::Right);
+    const bool up = directionHeld(sf::Keyboard::Key::W, sf::Keyboard::Key::Up, input::Command::Up);
+    const bool left = directionHeld(sf::Keyboard::Key::A, sf::Keyboard::Key::Left, input::Command::Left);
+    const bool down = directionHeld(sf::Keyboard::Key::S, sf::Keyboard::Key::Down, input::Command::Down);
+    const bool right = directionHeld(sf::Keyboard::Key::D, sf::Keyboard::Key::Right, input::Command::Right);
     float dx = 0, dy = 0;
     if (up)
         moving = true, dy = -currentSpeed * game::frameTime;
@@ -130,13 +131,13 @@ void Player::update() {
     // The bar shrinks from the right; below zero health it stays empty rather than
     // turning into a mirrored sliver of the texture.
     const int barWidth = std::max(0, int(float(health) / float(maxHealth) * 760));
-    game::hud.healthBar.setTextureRect(sf::IntRect(0, 0, barWidth, 100));
+    game::hud.healthBar.setTextureRect(sf::IntRect({0, 0}, {barWidth, 100}));
     game::hud.timeText.setString("Time: " + formatTime(std::int32_t(runTime)));
 
     if (game::saveData.rgbSkinEnabled) {
         const float t = runTime;
-        sprite.setColor(sf::Color(sf::Uint8(int((std::sin(t) + 1) * 127.5f)),
-                                  sf::Uint8(int((std::sin(t + 2) + 1) * 127.5f)),
-                                  sf::Uint8(int((std::sin(t + 4) + 1) * 127.5f)), 255));
+        sprite.setColor(sf::Color(std::uint8_t(int((std::sin(t) + 1) * 127.5f)),
+                                  std::uint8_t(int((std::sin(t + 2) + 1) * 127.5f)),
+                                  std::uint8_t(int((std::sin(t + 4) + 1) * 127.5f)), 255));
     }
 }

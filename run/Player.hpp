@@ -1,11 +1,13 @@
 // The player: a sprite steered by the keyboard inside the arena walls.
 #pragma once
 
+#include "app/SfmlCompat.hpp"
+
 #include <SFML/Graphics.hpp>
 #include <cstdint>
 
 struct Player {
-    sf::Sprite sprite;              // drawn and hit-tested; origin at the texture's centre
+    compat::Sprite sprite;              // drawn and hit-tested; origin at the texture's centre
     float runTime = 0;              // seconds: the run clock, advanced by frameTime
     float timeSinceHit = 0;         // seconds since the last hit that delays regeneration
     float maxSpeed = 0;             // units per second at full speed

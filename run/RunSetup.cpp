@@ -2,6 +2,7 @@
 #include "run/RunSetup.hpp"
 
 #include "app/GameContext.hpp"
+#include "app/SfmlCompat.hpp"
 
 void startRun() {
     game::showDeathScreen = true;
@@ -16,8 +17,8 @@ void startRun() {
     // so its bounds give the texture's centre. It also adds the last screen frame's
     // time to the new clock, as it always has.
     player.update();
-    player.sprite.setOrigin(game::playerBounds.width / 2, game::playerBounds.height / 2);
-    player.sprite.setScale(0.8f, 0.8f);
+    player.sprite.setOrigin({compat::width(game::playerBounds) / 2, compat::height(game::playerBounds) / 2});
+    player.sprite.setScale({0.8f, 0.8f});
     player.sprite.setPosition(game::playerPosition);
     player.sprite.setColor(game::saveData.playerColor);
     game::player = player;

@@ -5,6 +5,7 @@
 #include "app/Events.hpp"
 #include "app/GameContext.hpp"
 #include "app/Input.hpp"
+#include "app/SfmlCompat.hpp"
 #include "ui/Blur.hpp"
 #include "ui/Button.hpp"
 #include "ui/FocusRing.hpp"
@@ -39,18 +40,18 @@ bool bookDeath(float runTime) {
 void deathScreen() {
     const input::ScreenScope scope; // a press held from the screen before waits for a release
     const sf::Texture backdropTexture = blurTexture(windowSnapshot());
-    const sf::Sprite backdrop = backdropSprite(backdropTexture);
+    const compat::Sprite backdrop = backdropSprite(backdropTexture);
 
     // Laid out from the panel, like the pause menu.
     const float px = 960, py = 540, w = 800, h = 1000;
     const sf::RectangleShape panel = makePanel({px, py}, {w, h}, sf::Color::White);
-    sf::Text title = makeCentredText(" You Died!", 150, sf::Text::Bold, sf::Color(255, 230, 230, 255),
+    compat::Text title = makeCentredText(" You Died!", 150, sf::Text::Bold, sf::Color(255, 230, 230, 255),
                                      {px, py - h * 0.125f * 3});
     title.setFont(game::sourceSansFont); // keeps the origin measured in Arial
     const std::string runTime = formatTime(std::int32_t(game::player.runTime));
-    const sf::Text timeText = makeCentredText("Your time: " + runTime + " ", 60, sf::Text::Bold,
+    const compat::Text timeText = makeCentredText("Your time: " + runTime + " ", 60, sf::Text::Bold,
                                               sf::Color(250, 100, 150, 255), {px, py - 2 * h * 0.125f});
-    const sf::Text unlockLine = makeCentredText("Zev Azirid Boss Fight Unlocked!", 40, sf::Text::Bold,
+    const compat::Text unlockLine = makeCentredText("Zev Azirid Boss Fight Unlocked!", 40, sf::Text::Bold,
                                                 sf::Color(250, 20, 20, 255), {px, py - 2 * h * 0.125f + 80});
     Button restart(px, py + 50, w * 0.5f, h / 10, "Restart", sf::Color::White, 5);
     Button quit(px, py + 200, w * 0.5f, h / 10, "Quit To Main Menu", sf::Color::White, 5);

@@ -5,19 +5,21 @@
 #include "app/Events.hpp"
 #include "app/GameContext.hpp"
 #include "app/Input.hpp"
+#include "app/SfmlCompat.hpp"
 #include "ui/Button.hpp"
 #include "ui/FocusRing.hpp"
 #include "ui/Text.hpp"
 
 void difficultyScreen() {
     const input::ScreenScope scope; // a press held from the screen before waits for a release
-    const sf::Text title = makeCentredText("Select a Difficulty", 120, sf::Text::Bold, sf::Color::White, {960, 270});
+    const compat::Text title =
+        makeCentredText("Select a Difficulty", 120, sf::Text::Bold, sf::Color::White, {960, 270});
     Button average(210, 590, 300, 140, "Average", sf::Color::White, 5);
     Button hard(710, 590, 300, 140, "Hard", sf::Color::White, 5);
     Button hell(1210, 590, 300, 140, "HELL", sf::Color::White, 7);
     Button die(1710, 590, 290, 130, "DIE", sf::Color(200, 20, 20, 255), 10);
     const sf::RectangleShape panel = makePanel({960, 540}, {1500, 400}, sf::Color::White);
-    const sf::Text notice = makeCentredText("You must get 1:15 on HELL difficulty or 2:30 on Hard difficulty\n"
+    const compat::Text notice = makeCentredText("You must get 1:15 on HELL difficulty or 2:30 on Hard difficulty\n"
                                             "                 to unlock the Zev Azirid Boss Fight",
                                             50, sf::Text::Bold, sf::Color::White, {960, 440});
     Button ok(960, 640, 500, 100, "OK", sf::Color::White, 5);

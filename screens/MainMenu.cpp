@@ -5,6 +5,7 @@
 #include "app/Events.hpp"
 #include "app/GameContext.hpp"
 #include "app/Input.hpp"
+#include "app/SfmlCompat.hpp"
 #include "screens/DifficultyScreen.hpp"
 #include "screens/SettingsScreen.hpp"
 #include "screens/SkinScreen.hpp"
@@ -18,17 +19,17 @@ void mainMenu() {
     game::frameClock.restart();
     game::saveData.save();
 
-    sf::Sprite logo(game::titleLogoTexture);
+    compat::Sprite logo(game::titleLogoTexture);
     const sf::FloatRect logoBounds = logo.getGlobalBounds();
-    logo.setOrigin(logoBounds.width / 2, logoBounds.height / 2);
-    logo.setPosition(960, 240);
+    logo.setOrigin({compat::width(logoBounds) / 2, compat::height(logoBounds) / 2});
+    logo.setPosition({960, 240});
     Button play(960, 540, 600, 100, "Play", sf::Color::White, 5);
     Button skin(797.5f, 690, 275, 100, "Your Skin", sf::Color::White, 5);
     Button stats(1122.5f, 690, 275, 100, "Your Stats", sf::Color::White, 5);
     Button settings(960, 840, 600, 100, "Settings", sf::Color::White, 5);
     Button quit(960, 990, 600, 100, "Quit Game", sf::Color::White, 5);
-    sf::Text version = makeText(game::versionTitle, 30, sf::Text::Regular, sf::Color::White);
-    version.setPosition(0, 1080 - 1.5f * version.getGlobalBounds().height);
+    compat::Text version = makeText(game::versionTitle, 30, sf::Text::Regular, sf::Color::White);
+    version.setPosition({0, 1080 - 1.5f * compat::height(version.getGlobalBounds())});
     FocusRing focusRing(play, skin, stats, settings, quit);
     // Guards four buttons and Escape; starts again whenever a sub-screen returns.
     float screenTimer = 0;
@@ -67,7 +68,7 @@ void mainMenu() {
                 statsScreen();
                 screenTimer = 0;
             }
-            if (input::keyHeld(sf::Keyboard::Escape) && screenTimer > 0.4f) {
+            if (input::keyHeld(sf::Keyboard::Key::Escape) && screenTimer > 0.4f) {
                 game::saveData.save();
                 game::appRunning = false;
                 return;

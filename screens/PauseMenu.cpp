@@ -6,6 +6,7 @@
 #include "app/Events.hpp"
 #include "app/GameContext.hpp"
 #include "app/Input.hpp"
+#include "app/SfmlCompat.hpp"
 #include "screens/SettingsScreen.hpp"
 #include "ui/Blur.hpp"
 #include "ui/Button.hpp"
@@ -15,12 +16,13 @@
 void pauseMenu() {
     const input::ScreenScope scope; // a press held from the screen before waits for a release
     const sf::Texture backdropTexture = blurTexture(windowSnapshot());
-    const sf::Sprite backdrop = backdropSprite(backdropTexture);
+    const compat::Sprite backdrop = backdropSprite(backdropTexture);
 
     // Everything is laid out from the panel.
     const float px = 960, py = 540, w = 800, h = 1000;
     const sf::RectangleShape panel = makePanel({px, py}, {w, h}, sf::Color::White);
-    const sf::Text title = makeCentredText("Game Paused", 100, sf::Text::Bold, sf::Color::White, {px, py - h * 0.125f * 3});
+    const compat::Text title =
+        makeCentredText("Game Paused", 100, sf::Text::Bold, sf::Color::White, {px, py - h * 0.125f * 3});
     Button resume(px, py - 100, w * 0.5f, h / 10, "Continue", sf::Color::White, 5);
     Button restart(px, py + 50, w * 0.5f, h / 10, "Restart", sf::Color::White, 5);
     Button settings(px, py + 200, w * 0.5f, h / 10, "Settings", sf::Color::White, 5);

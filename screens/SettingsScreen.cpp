@@ -7,6 +7,7 @@
 #include "app/Events.hpp"
 #include "app/GameContext.hpp"
 #include "app/Input.hpp"
+#include "app/SfmlCompat.hpp"
 #include "ui/Button.hpp"
 #include "ui/FocusRing.hpp"
 #include "ui/Slider.hpp"
@@ -38,13 +39,13 @@ bool runSettings() {
     Slider audioSlider(audioX, 840, audioWidth, 20, 0, 100, &game::audioVolume, sf::Color::White, blue, 6);
     Slider musicSlider(1440, 840, 300, 20, 0, 100, &game::musicVolume, sf::Color::White, blue, 6);
 
-    const sf::Text maxFpsLabel = makeSideLabel("Max FPS:", 510, 240);
-    const sf::Text fpsDisplayLabel = makeSideLabel("FPS Display:", 500, 440);
-    const sf::Text vsyncLabel = makeSideLabel("V-SYNC:", 1340, 440);
-    const sf::Text fullscreenLabel = makeSideLabel("Fullscreen:", 1340, 640);
-    const sf::Text antialiasingLabel = makeSideLabel("Antialiasing:", 500, 640);
-    const sf::Text audioLabel = makeSideLabel("Audio Volume:", 510, 840);
-    const sf::Text musicLabel = makeSideLabel("Music Volume:", 1240, 840);
+    const compat::Text maxFpsLabel = makeSideLabel("Max FPS:", 510, 240);
+    const compat::Text fpsDisplayLabel = makeSideLabel("FPS Display:", 500, 440);
+    const compat::Text vsyncLabel = makeSideLabel("V-SYNC:", 1340, 440);
+    const compat::Text fullscreenLabel = makeSideLabel("Fullscreen:", 1340, 640);
+    const compat::Text antialiasingLabel = makeSideLabel("Antialiasing:", 500, 640);
+    const compat::Text audioLabel = makeSideLabel("Audio Volume:", 510, 840);
+    const compat::Text musicLabel = makeSideLabel("Music Volume:", 1240, 840);
 
     FocusRing focusRing = bossFight ? FocusRing(back, maxFpsSlider, fpsDisplay, vsync, antialiasing, fullscreen,
                                                 audioSlider, musicSlider, apply)

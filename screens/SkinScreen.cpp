@@ -5,6 +5,7 @@
 #include "app/Events.hpp"
 #include "app/GameContext.hpp"
 #include "app/Input.hpp"
+#include "app/SfmlCompat.hpp"
 #include "ui/Button.hpp"
 #include "ui/FocusRing.hpp"
 #include "ui/Slider.hpp"
@@ -19,10 +20,10 @@ void skinScreen() {
     std::int32_t green = game::saveData.playerColor.g;
     std::int32_t blue = game::saveData.playerColor.b;
 
-    sf::Sprite preview(game::playerTexture);
+    compat::Sprite preview(game::playerTexture);
     const sf::FloatRect previewBounds = preview.getLocalBounds();
-    preview.setOrigin(previewBounds.width * 0.5f, previewBounds.height * 0.5f);
-    preview.setPosition(960, 290);
+    preview.setOrigin({compat::width(previewBounds) * 0.5f, compat::height(previewBounds) * 0.5f});
+    preview.setPosition({960, 290});
     preview.setColor(game::saveData.playerColor);
 
     // 765 units for 256 values: three units a step, so every value can be reached.
@@ -30,7 +31,7 @@ void skinScreen() {
     Slider greenSlider(960, 720, 765, 20, 0, 255, &green, sf::Color::White, sf::Color(0, 255, 0, 255), 6);
     Slider blueSlider(960, 920, 765, 20, 0, 255, &blue, sf::Color::White, sf::Color(0, 0, 255, 255), 6);
 
-    const sf::Text rgbLabel = makeSideLabel("Rgb Skin:", 320, 720);
+    const compat::Text rgbLabel = makeSideLabel("Rgb Skin:", 320, 720);
     Toggle rainbow(400, 720, 100, 100, 10, sf::Color(255, 255, 0, 255), sf::Color(255, 150, 0),
                    &game::saveData.rgbSkinEnabled);
 
@@ -52,8 +53,8 @@ void skinScreen() {
         if (game::saveData.rgbSkinUnlocked)
             rainbow.update();
 
-        game::saveData.playerColor = sf::Color(sf::Uint8(red & 0xFF), sf::Uint8(green & 0xFF),
-                                               sf::Uint8(blue & 0xFF), 255);
+        game::saveData.playerColor = sf::Color(std::uint8_t(red & 0xFF), std::uint8_t(green & 0xFF),
+                                               std::uint8_t(blue & 0xFF), 255);
         preview.setColor(game::saveData.playerColor);
 
         if (input::hasFocus(game::window)) {

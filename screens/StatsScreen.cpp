@@ -4,6 +4,7 @@
 #include "app/Events.hpp"
 #include "app/GameContext.hpp"
 #include "app/Input.hpp"
+#include "app/SfmlCompat.hpp"
 #include "ui/Button.hpp"
 #include "ui/FocusRing.hpp"
 #include "ui/Text.hpp"
@@ -35,9 +36,9 @@ void statsScreen() {
     const input::ScreenScope scope; // a press held from the screen before waits for a release
     Button back(120, 120, 120, 100, "<", sf::Color::White, 4);
     // Composed once: the press on "<" that leaves is counted after it was made.
-    sf::Text text = makeText(statsText(game::saveData), 30, sf::Text::Regular, sf::Color::White);
+    compat::Text text = makeText(statsText(game::saveData), 30, sf::Text::Regular, sf::Color::White);
     centreOrigin(text);
-    text.setPosition(960, 540);
+    text.setPosition({960, 540});
 
     FocusRing focusRing(back);
 

@@ -5,6 +5,7 @@
 #include "app/Events.hpp"
 #include "app/GameContext.hpp"
 #include "app/Input.hpp"
+#include "app/SfmlCompat.hpp"
 #include "ui/Button.hpp"
 #include "ui/FocusRing.hpp"
 #include "ui/Text.hpp"
@@ -15,10 +16,11 @@ void victoryScreen() {
     const float px = 960, py = 540, w = 1200, h = 950;
     const sf::Color gold(255, 200, 0, 255);
     const sf::RectangleShape panel = makePanel({px, py}, {w, h}, gold);
-    const sf::Text congratulations = makeCentredText("CONGRATULATIONS!", 110, sf::Text::Bold,
+    const compat::Text congratulations = makeCentredText("CONGRATULATIONS!", 110, sf::Text::Bold,
                                                      sf::Color(255, 255, 255, 255), {px, py - h * 0.125f * 3});
-    const sf::Text beaten = makeCentredText("You beat the Zev Azirid!", 60, sf::Text::Bold, gold, {px, py - h * 0.125f});
-    const sf::Text unlockLine =
+    const compat::Text beaten =
+        makeCentredText("You beat the Zev Azirid!", 60, sf::Text::Bold, gold, {px, py - h * 0.125f});
+    const compat::Text unlockLine =
         makeCentredText("RGB SKIN UNLOCKED", 50, sf::Text::Regular, sf::Color(0, 220, 0, 255), {px, py});
 
     const bool skinNewlyUnlocked = !game::saveData.rgbSkinUnlocked;

@@ -3,17 +3,18 @@
 
 #include "app/GameContext.hpp"
 #include "app/Input.hpp"
+#include "app/SfmlCompat.hpp"
 #include "run/Geometry.hpp"
 
 #include <cstdlib>
 
 namespace {
 
-const sf::IntRect idleFrame(0, 0, 96, 96);
-const sf::IntRect armedFrame(96, 0, 96, 96);
+const sf::IntRect idleFrame({0, 0}, {96, 96});
+const sf::IntRect armedFrame({96, 0}, {96, 96});
 
 sf::IntRect bombFrame(std::int32_t frame) {
-    return sf::IntRect(300 * frame, 0, 300, 300);
+    return sf::IntRect({300 * frame, 0}, {300, 300});
 }
 
 } // namespace
@@ -25,9 +26,9 @@ void createBombSentry(sf::Vector2f position) {
     sentry.sprite.setTextureRect(idleFrame);
     updateBombSentry(sentry);
     const sf::FloatRect local = sentry.sprite.getLocalBounds();
-    sentry.sprite.setOrigin(local.width / 2, local.height / 2);
+    sentry.sprite.setOrigin({compat::width(local) / 2, compat::height(local) / 2});
     sentry.sprite.setPosition(position);
-    sentry.sprite.setRotation(aimAngle(position, game::playerPosition));
+    compat::setRotation(sentry.sprite, aimAngle(position, game::playerPosition));
     std::srand(unsigned(input::calendarTime()));
     game::bombSentries.push_back(sentry);
 }
@@ -46,7 +47,7 @@ void updateBombSentry(BombSentry& sentry) {
     sentry.bounds = sentry.sprite.getLocalBounds();
     // A bomb sentry turns only when it drops, and drops silently.
     if (sentry.fireTimer >= sentry.fireInterval) {
-        sentry.sprite.setRotation(aimAngle(sentry.position, game::playerPosition));
+        compat::setRotation(sentry.sprite, aimAngle(sentry.position, game::playerPosition));
         dropBomb(sentry);
         sentry.armed = true;
         sentry.fireTimer -= sentry.fireInterval;
@@ -62,13 +63,13 @@ void dropBombAt(sf::Vector2f target, float explosionDelay, std::int32_t damage) 
     Bomb bomb;
     bomb.sprite.setTexture(game::bombTexture);
     bomb.sprite.setTextureRect(bombFrame(0));
-    bomb.sprite.setScale(1.5f, 1.5f);
+    bomb.sprite.setScale({1.5f, 1.5f});
     // The origin is half the scaled size in texture pixels; placed a quarter of the
     // square off the target, the drawn square is centred on it.
     const sf::FloatRect scaled = bomb.sprite.getGlobalBounds();
-    bomb.sprite.setOrigin(scaled.width / 2, scaled.height / 2);
+    bomb.sprite.setOrigin({compat::width(scaled) / 2, compat::height(scaled) / 2});
     bomb.target = target;
-    bomb.sprite.setPosition(target + sf::Vector2f(0.25f * scaled.width, 0.25f * scaled.height));
+    bomb.sprite.setPosition(target + sf::Vector2f(0.25f * compat::width(scaled), 0.25f * compat::height(scaled)));
     bomb.sprite.setColor(sf::Color(255, 255, 255, 162));
     bomb.explosionDelay = explosionDelay;
     bomb.damage = damage;
@@ -84,7 +85,7 @@ void Bomb::update() {
         if (stepTimer >= explosionDelay / 50) {
             alpha -= 2;
             stepTimer -= explosionDelay / 50;
-            sprite.setColor(sf::Color(255, 255, 255, sf::Uint8(alpha)));
+            sprite.setColor(sf::Color(255, 255, 255, std::uint8_t(alpha)));
         }
         if (stateTimer >= explosionDelay) {
             exploded = true;
@@ -105,5 +106,5 @@ void Bomb::update() {
         if (stateTimer >= blastDuration)
             alive = false;
     }
-    sprite.setPosition(target + sf::Vector2f(0.25f * bounds.width, 0.25f * bounds.height));
+    sprite.setPosition(target + sf::Vector2f(0.25f * compat::width(bounds), 0.25f * compat::height(bounds)));
 }

@@ -2,6 +2,8 @@
 // marker during the fuse, then a blast that hurts once.
 #pragma once
 
+#include "app/SfmlCompat.hpp"
+
 #include <SFML/Graphics.hpp>
 #include <cstdint>
 
@@ -10,7 +12,7 @@ constexpr float bombBaseDelay = 1.75f;
 constexpr std::int32_t bombBaseDamage = 200;
 
 struct BombSentry {
-    sf::Sprite sprite;                     // frame 0 idle, frame 1 armed (96 x 96 each)
+    compat::Sprite sprite;                     // frame 0 idle, frame 1 armed (96 x 96 each)
     float fireTimer = 0;
     float armedTimer = 0;                  // seconds since the last drop while armed
     bool armed = false;                    // from a drop until its fuse has burnt
@@ -22,7 +24,7 @@ struct BombSentry {
 };
 
 struct Bomb {
-    sf::Sprite sprite;           // 300 x 300 frames: the marker, then three blast frames
+    compat::Sprite sprite;           // 300 x 300 frames: the marker, then three blast frames
     float stepTimer = 0;         // seconds toward the next fade or blast step
     std::int32_t frame = 0;
     float stateTimer = 0;        // seconds in the fuse or in the blast

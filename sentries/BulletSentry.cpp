@@ -2,6 +2,7 @@
 #include "sentries/BulletSentry.hpp"
 
 #include "app/GameContext.hpp"
+#include "app/SfmlCompat.hpp"
 #include "run/Geometry.hpp"
 #include "sentries/Placement.hpp"
 
@@ -22,7 +23,7 @@ void updateBulletSentry(BulletSentry& sentry) {
     sentry.sprite.setPosition(sentry.position);
     sentry.bounds = sentry.sprite.getGlobalBounds();
     sentry.aimAngle = aimAngle(sentry.position, game::playerPosition);
-    sentry.sprite.setRotation(sentry.aimAngle);
+    compat::setRotation(sentry.sprite, sentry.aimAngle);
     // At most one shot a frame; the timer keeps the excess, so a slow frame loses none.
     if (sentry.fireTimer >= sentry.fireInterval) {
         sentry.spreadOffset = float(std::rand() % int(sentry.spreadRange - sentry.spreadRange * 0.5f));
@@ -57,9 +58,9 @@ void Bullet::update() {
     if (distanceTravelled >= maxDistance)
         alive = false;
     // Green and blue fade out over the flight: 255 at the muzzle, 5 at 2500 units.
-    const auto fade = static_cast<sf::Uint8>(int(255 - distanceTravelled / 10));
+    const auto fade = static_cast<std::uint8_t>(int(255 - distanceTravelled / 10));
     sprite.setColor(sf::Color(255, fade, fade, 255));
-    sprite.setRotation(angle);
+    compat::setRotation(sprite, angle);
     sprite.setPosition(position);
     bounds = sprite.getGlobalBounds();
 }

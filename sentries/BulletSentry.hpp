@@ -2,6 +2,8 @@
 // from their own colours to red as they travel.
 #pragma once
 
+#include "app/SfmlCompat.hpp"
+
 #include <SFML/Graphics.hpp>
 #include <cstdint>
 
@@ -12,7 +14,7 @@ constexpr float bulletBaseRange = 2500.0f;
 constexpr std::int32_t bulletBaseDamage = 60;
 
 struct BulletSentry {
-    sf::Sprite sprite;                        // rotated to aimAngle
+    compat::Sprite sprite;                        // rotated to aimAngle
     float fireTimer = 0;                      // seconds toward the next shot
     sf::Vector2f position;                    // centre, on its spawn slot
     sf::FloatRect bounds;                     // global bounds, refreshed every frame
@@ -28,7 +30,7 @@ struct BulletSentry {
 // A bullet flies straight until its range is spent or it hits the player; it does
 // not stop at walls. The boss's bouncing ball is a kind of bullet with its own update.
 struct Bullet {
-    sf::Sprite sprite;
+    compat::Sprite sprite;
     sf::Vector2f position;
     sf::FloatRect bounds;         // global bounds; the player's hit test reads them
     float angle = 0;              // direction of flight, degrees

@@ -2,6 +2,7 @@
 #include "sentries/HomingSentry.hpp"
 
 #include "app/GameContext.hpp"
+#include "app/SfmlCompat.hpp"
 #include "run/Geometry.hpp"
 #include "sentries/Placement.hpp"
 
@@ -23,7 +24,7 @@ void updateHomingSentry(HomingSentry& sentry) {
     sentry.sprite.setPosition(sentry.position);
     sentry.bounds = sentry.sprite.getLocalBounds();
     sentry.aimAngle = aimAngle(sentry.position, game::playerPosition);
-    sentry.sprite.setRotation(sentry.aimAngle);
+    compat::setRotation(sentry.sprite, sentry.aimAngle);
     if (sentry.fireTimer >= sentry.fireInterval) {
         sentry.spreadOffset = float(std::rand() % int(sentry.spreadRange)) - sentry.spreadRange * 0.5f;
         fireHoming(sentry);
@@ -75,7 +76,7 @@ void HomingProjectile::update() {
         if (rectCornerInRect(bounds, wall))
             alive = false;
 
-    sprite.setRotation(angle);
+    compat::setRotation(sprite, angle);
     sprite.setPosition(position);
     bounds = sprite.getGlobalBounds();
 }

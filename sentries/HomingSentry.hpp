@@ -1,6 +1,8 @@
 // The homing sentry (kind 2) and the projectiles that steer toward the player.
 #pragma once
 
+#include "app/SfmlCompat.hpp"
+
 #include <SFML/Graphics.hpp>
 #include <cstdint>
 
@@ -11,7 +13,7 @@ constexpr std::int32_t homingBaseDamage = 50;
 constexpr float homingBaseTurnRate = 1.4f;
 
 struct HomingSentry {
-    sf::Sprite sprite;
+    compat::Sprite sprite;
     float fireTimer = 0;
     sf::Vector2f position;
     sf::FloatRect bounds;                     // the sprite's local bounds
@@ -26,7 +28,7 @@ struct HomingSentry {
 };
 
 struct HomingProjectile {
-    sf::Sprite sprite;
+    compat::Sprite sprite;
     sf::Vector2f position;
     sf::FloatRect bounds;
     float angle = 0;              // current heading, degrees

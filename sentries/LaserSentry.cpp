@@ -3,6 +3,7 @@
 #include "sentries/LaserSentry.hpp"
 
 #include "app/GameContext.hpp"
+#include "app/SfmlCompat.hpp"
 #include "run/Geometry.hpp"
 
 #include <cmath>
@@ -20,7 +21,7 @@ sf::Vector2f randomPoint() {
 
 // A warning line is 10000 units of its thin texture; a beam is as long as it has grown.
 sf::IntRect laserRect(const std::string& name, float length) {
-    return name == "alarm" ? sf::IntRect(0, 0, 10000, 15) : sf::IntRect(0, 0, int(length), 64);
+    return name == "alarm" ? sf::IntRect({0, 0}, {10000, 15}) : sf::IntRect({0, 0}, {int(length), 64});
 }
 
 } // namespace
@@ -32,9 +33,9 @@ Laser::Laser(const sf::Texture& texture, float x, float y, float direction, floa
     sprite.setTextureRect(laserRect(name, 1));
     // The line starts at its position and is centred across its thickness.
     bounds = sprite.getGlobalBounds();
-    sprite.setOrigin(0, bounds.height / 2);
+    sprite.setOrigin({0, compat::height(bounds) / 2});
     sprite.setPosition(position);
-    sprite.setRotation(angle);
+    compat::setRotation(sprite, angle);
 }
 
 void Laser::update() {
@@ -43,7 +44,7 @@ void Laser::update() {
         const float radians = angle * degreesToRadians;
         length += ::length(sf::Vector2f(std::cos(radians), std::sin(radians)) * growSpeed * game::frameTime);
     }
-    sprite.setRotation(angle);
+    compat::setRotation(sprite, angle);
     sprite.setPosition(position);
     sprite.setTextureRect(laserRect(name, length));
     bounds = sprite.getGlobalBounds();
@@ -55,7 +56,7 @@ LaserSentry makeLaserSentry(sf::Vector2f position) {
     LaserSentry sentry;
     sentry.sprite.setTexture(game::laserSentryTexture);
     const sf::FloatRect local = sentry.sprite.getLocalBounds();
-    sentry.sprite.setOrigin(local.width / 2, local.height / 2);
+    sentry.sprite.setOrigin({compat::width(local) / 2, compat::height(local) / 2});
     sentry.position = position;
     sentry.sprite.setPosition(position);
     sentry.destination = randomPoint();
@@ -72,7 +73,7 @@ void updateLaserSentry(LaserSentry& sentry) {
             sentry.spin = 0;
             sentry.stateTimer = 0;
         }
-        sentry.sprite.setRotation(sentry.spin);
+        compat::setRotation(sentry.sprite, sentry.spin);
         sentry.sprite.setPosition(sentry.position);
         sentry.bounds = sentry.sprite.getGlobalBounds();
     }

@@ -3,12 +3,14 @@
 // beams along them. Warning lines and beams are both lasers, told apart by name.
 #pragma once
 
+#include "app/SfmlCompat.hpp"
+
 #include <SFML/Graphics.hpp>
 #include <cstdint>
 #include <string>
 
 struct LaserSentry {
-    sf::Sprite sprite;
+    compat::Sprite sprite;
     float stateTimer = 0;          // seconds in the current state
     sf::Vector2f position;         // current centre
     sf::Vector2f destination;      // where it flies
@@ -27,7 +29,7 @@ struct LaserSentry {
 };
 
 struct Laser {
-    sf::Sprite sprite;
+    compat::Sprite sprite;
     float lifeTimer = 0;
     sf::Vector2f position;     // where the line starts
     sf::FloatRect bounds;      // the player's hit test reads them

@@ -1,22 +1,24 @@
 // Placing turrets and shots.
 #include "sentries/Placement.hpp"
 
+#include "app/SfmlCompat.hpp"
 #include "run/Geometry.hpp"
 
 #include <cmath>
 
-void seatTurret(sf::Sprite& sprite, const sf::Texture& texture, sf::Vector2f position) {
+void seatTurret(compat::Sprite& sprite, const sf::Texture& texture, sf::Vector2f position) {
     const sf::Vector2u size = texture.getSize();
-    sprite.setOrigin(size.x / 2.0f - 10, size.y / 2.0f);
+    sprite.setOrigin({size.x / 2.0f - 10, size.y / 2.0f});
     sprite.setPosition(position);
-    sprite.setScale(0.8f, 0.8f);
+    sprite.setScale({0.8f, 0.8f});
 }
 
-sf::Vector2f launchShot(sf::Sprite& sprite, const sf::Texture& texture, float scale, sf::Vector2f from, float angle) {
+sf::Vector2f launchShot(compat::Sprite& sprite, const sf::Texture& texture, float scale, sf::Vector2f from,
+                        float angle) {
     sprite.setTexture(texture);
-    sprite.setScale(scale, scale);
+    sprite.setScale({scale, scale});
     const sf::FloatRect scaled = sprite.getGlobalBounds();
-    sprite.setOrigin(scaled.width / 2, scaled.height / 2);
+    sprite.setOrigin({compat::width(scaled) / 2, compat::height(scaled) / 2});
     const float radians = angle * degreesToRadians;
     const sf::Vector2f position = from + 30.0f * sf::Vector2f(std::cos(radians), std::sin(radians));
     sprite.setPosition(position);

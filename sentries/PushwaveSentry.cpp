@@ -2,6 +2,7 @@
 #include "sentries/PushwaveSentry.hpp"
 
 #include "app/GameContext.hpp"
+#include "app/SfmlCompat.hpp"
 #include "run/Geometry.hpp"
 #include "sentries/Placement.hpp"
 
@@ -21,7 +22,7 @@ void updatePushwaveSentry(PushwaveSentry& sentry) {
     sentry.sprite.setPosition(sentry.position);
     sentry.bounds = sentry.sprite.getLocalBounds();
     sentry.aimAngle = aimAngle(sentry.position, game::playerPosition);
-    sentry.sprite.setRotation(sentry.aimAngle);
+    compat::setRotation(sentry.sprite, sentry.aimAngle);
     if (sentry.fireTimer >= sentry.fireInterval) {
         firePushwave(sentry);
         sentry.fireTimer -= sentry.fireInterval;
@@ -41,9 +42,9 @@ void firePushwave(const PushwaveSentry& sentry) {
         Pushwave segment;
         segment.sprite.setTexture(game::pushwaveTexture);
         // Overlapping slices of the strip, tops 0, 22, 44, ..., 177: together one front.
-        segment.sprite.setTextureRect(sf::IntRect(0, int((s + 4) * 22.22222222222222), 40, 40));
+        segment.sprite.setTextureRect(sf::IntRect({0, int((s + 4) * 22.22222222222222)}, {40, 40}));
         const sf::FloatRect size = segment.sprite.getGlobalBounds();
-        segment.sprite.setOrigin(size.width / 2, size.height / 2);
+        segment.sprite.setOrigin({compat::width(size) / 2, compat::height(size) / 2});
         sf::Vector2f p = sentry.position;
         if (s != 0)
             p += float(s) * 22.222221f * sideways;
@@ -70,7 +71,7 @@ void Pushwave::update() {
 
     // One segment a frame carries the player, and never within a step and 20 units
     // (plus half the player) of an edge, so a wave cannot shove the player out.
-    const float w = game::playerBounds.width, h = game::playerBounds.height;
+    const float w = compat::width(game::playerBounds), h = compat::height(game::playerBounds);
     const sf::Vector2f player = game::playerPosition;
     const bool clearOfEdges =
         player.y > h / 2 + 20 + std::fabs(d.y) && player.y < game::arenaHeight - 20 - h / 2 - std::fabs(d.y)
@@ -85,7 +86,7 @@ void Pushwave::update() {
     distanceTravelled += length(d);
     if (distanceTravelled >= maxDistance || pushedDistance >= maxPushDistance)
         alive = false;
-    sprite.setRotation(angle);
+    compat::setRotation(sprite, angle);
     sprite.setPosition(position);
     bounds = sprite.getGlobalBounds();
 }

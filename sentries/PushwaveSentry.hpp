@@ -2,6 +2,8 @@
 // direction of fire that shove the player along instead of hurting.
 #pragma once
 
+#include "app/SfmlCompat.hpp"
+
 #include <SFML/Graphics.hpp>
 #include <cstdint>
 
@@ -12,7 +14,7 @@ constexpr float pushwaveBasePushDistance = 400.0f;
 constexpr std::int32_t pushwaveBaseDamage = 0;
 
 struct PushwaveSentry {
-    sf::Sprite sprite;
+    compat::Sprite sprite;
     float fireTimer = 0;
     sf::Vector2f position;
     sf::FloatRect bounds;                           // the sprite's local bounds
@@ -25,7 +27,7 @@ struct PushwaveSentry {
 };
 
 struct Pushwave {
-    sf::Sprite sprite;           // its own 40 x 40 slice of the wave strip
+    compat::Sprite sprite;           // its own 40 x 40 slice of the wave strip
     sf::Vector2f position;       // centre of the segment
     sf::FloatRect bounds;
     float angle = 0;             // direction of travel, degrees

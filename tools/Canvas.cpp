@@ -1,6 +1,7 @@
 // Canvas storage and the shapes that need more than one line.
 #include "Canvas.hpp"
 #include "Random.hpp"
+#include "app/SfmlCompat.hpp"
 
 #include <cstdint>
 
@@ -50,16 +51,15 @@ void Canvas::paste(const Canvas& other, int x, int y) {
 }
 
 sf::Image Canvas::toImage() const {
-    sf::Image image;
-    image.create(unsigned(w), unsigned(h), sf::Color::Transparent);
-    const auto byte = [](float v) { return sf::Uint8(std::lround(clamp01(v) * 255.0f)); };
+    sf::Image image = compat::makeImage({unsigned(w), unsigned(h)}, sf::Color::Transparent);
+    const auto byte = [](float v) { return std::uint8_t(std::lround(clamp01(v) * 255.0f)); };
     for (int y = 0; y < h; y++)
         for (int x = 0; x < w; x++) {
             const float* p = &px[(std::size_t(y) * w + x) * 4];
-            const sf::Uint8 a = byte(p[3]);
+            const std::uint8_t a = byte(p[3]);
             if (a == 0)
                 continue;
-            image.setPixel(unsigned(x), unsigned(y), sf::Color(byte(p[0] / p[3]), byte(p[1] / p[3]), byte(p[2] / p[3]), a));
+            compat::setPixel(image, unsigned(x), unsigned(y), sf::Color(byte(p[0] / p[3]), byte(p[1] / p[3]), byte(p[2] / p[3]), a));
         }
     return image;
 }

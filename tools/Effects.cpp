@@ -6,6 +6,7 @@
 #include "Effects.hpp"
 #include "Random.hpp"
 #include "Synth.hpp"
+#include "app/SfmlCompat.hpp"
 
 #include <SFML/Audio/OutputSoundFile.hpp>
 
@@ -129,20 +130,20 @@ std::vector<Effect> allEffects() {
     };
 }
 
-std::vector<sf::Int16> toPcm(const std::vector<float>& samples, float peak) {
+std::vector<std::int16_t> toPcm(const std::vector<float>& samples, float peak) {
     float loudest = 1e-9f;
     for (float s : samples)
         loudest = std::max(loudest, std::fabs(s));
     const float gain = peak * 32767.0f / loudest;
-    std::vector<sf::Int16> pcm(samples.size());
+    std::vector<std::int16_t> pcm(samples.size());
     for (std::size_t i = 0; i < samples.size(); i++)
-        pcm[i] = sf::Int16(std::lround(std::max(-32767.0f, std::min(32767.0f, samples[i] * gain))));
+        pcm[i] = std::int16_t(std::lround(std::max(-32767.0f, std::min(32767.0f, samples[i] * gain))));
     return pcm;
 }
 
-bool writeWav(const std::string& path, const std::vector<sf::Int16>& samples, unsigned channels) {
+bool writeWav(const std::string& path, const std::vector<std::int16_t>& samples, unsigned channels) {
     sf::OutputSoundFile file;
-    if (!file.openFromFile(path, unsigned(sampleRate), channels))
+    if (!compat::openSoundFile(file, path, unsigned(sampleRate), channels))
         return false;
     file.write(samples.data(), samples.size());
     return true;

@@ -4,6 +4,7 @@
 // origins, scales, texture rectangles and colours the game gives them. Needs an X
 // display (Xvfb will do), because it draws through OpenGL.
 #include "Preview.hpp"
+#include "app/SfmlCompat.hpp"
 
 #include <SFML/Graphics.hpp>
 
@@ -22,8 +23,8 @@ struct Scene {
     std::map<std::string, sf::Texture> textures;
     sf::Font arial, sourceSans;
     sf::RenderTexture target;
-    sf::View hudView{sf::FloatRect(0, 0, 1920, 1080)};
-    sf::View gameView{sf::FloatRect(0, 0, arenaWidth, arenaHeight)};
+    sf::View hudView{sf::FloatRect({0, 0}, {1920, 1080})};
+    sf::View gameView{sf::FloatRect({0, 0}, {arenaWidth, arenaHeight})};
     sf::Vector2f playerAt{1240, 520};
 
     const sf::Texture& tex(const std::string& name) { return textures[name]; }
@@ -34,37 +35,37 @@ struct Scene {
 
     // A turret on a slot, turned to the player: pivot 10 px behind the image centre.
     void turret(const std::string& name, sf::Vector2f at, float scale = 0.8f) {
-        sf::Sprite s(tex(name));
-        const auto size = sf::Vector2f(s.getTexture()->getSize());
-        s.setOrigin(size.x / 2 - 10, size.y / 2);
+        compat::Sprite s(tex(name));
+        const auto size = sf::Vector2f(tex(name).getSize());
+        s.setOrigin({size.x / 2 - 10, size.y / 2});
         s.setPosition(at);
-        s.setScale(scale, scale);
-        s.setRotation(aimAt(at, playerAt));
+        s.setScale({scale, scale});
+        compat::setRotation(s, aimAt(at, playerAt));
         target.draw(s);
     }
 
     // A bullet-like projectile: origin at half its scaled size, turned to its heading.
     void shot(const std::string& name, sf::Vector2f at, float angle, float scale, sf::Color colour = sf::Color::White) {
-        sf::Sprite s(tex(name));
-        s.setScale(scale, scale);
+        compat::Sprite s(tex(name));
+        s.setScale({scale, scale});
         const auto bounds = s.getGlobalBounds();
-        s.setOrigin(bounds.width / 2, bounds.height / 2);
+        s.setOrigin({compat::width(bounds) / 2, compat::height(bounds) / 2});
         s.setPosition(at);
-        s.setRotation(angle);
+        compat::setRotation(s, angle);
         s.setColor(colour);
         target.draw(s);
     }
 
     // A bullet after `travelled` units: it reddens as it goes.
     void bullet(const std::string& name, sf::Vector2f at, float angle, float travelled) {
-        const auto g = sf::Uint8(unsigned(255 - travelled / 10) % 256);
+        const auto g = std::uint8_t(unsigned(255 - travelled / 10) % 256);
         shot(name, at, angle, 0.75f, sf::Color(255, g, g));
     }
 
-    void bomb(sf::Vector2f centre, int frame, sf::Uint8 alpha) {
-        sf::Sprite s(tex("bomb"), sf::IntRect(300 * frame, 0, 300, 300));
-        s.setScale(1.5f, 1.5f);
-        s.setOrigin(225, 225);
+    void bomb(sf::Vector2f centre, int frame, std::uint8_t alpha) {
+        compat::Sprite s(tex("bomb"), sf::IntRect({300 * frame, 0}, {300, 300}));
+        s.setScale({1.5f, 1.5f});
+        s.setOrigin({225, 225});
         s.setPosition(centre + sf::Vector2f(112.5f, 112.5f));
         s.setColor(sf::Color(255, 255, 255, alpha));
         target.draw(s);
@@ -74,48 +75,48 @@ struct Scene {
     void pushwave(sf::Vector2f sentry, float travelled) {
         const float a = aimAt(sentry, playerAt), r = a * 0.01745328f, side = (a + 90) * 0.01745328f;
         for (int k = -4; k <= 4; k++) {
-            sf::Sprite s(tex("pushwave"), sf::IntRect(0, int((k + 4) * 22.22222222222222), 40, 40));
-            s.setOrigin(20, 20);
+            compat::Sprite s(tex("pushwave"), sf::IntRect({0, int((k + 4) * 22.22222222222222)}, {40, 40}));
+            s.setOrigin({20, 20});
             sf::Vector2f p = sentry + float(k) * 22.222221f * sf::Vector2f(std::cos(side), std::sin(side));
             p += (30 + travelled) * sf::Vector2f(std::cos(r), std::sin(r));
             s.setPosition(p);
-            s.setRotation(a);
+            compat::setRotation(s, a);
             target.draw(s);
         }
     }
 
     void laser(sf::Vector2f from, float angle, bool alarm, int length) {
-        sf::Sprite s(tex(alarm ? "laserAlarm" : "laser"));
-        s.setTextureRect(alarm ? sf::IntRect(0, 0, 10000, 15) : sf::IntRect(0, 0, length, 64));
-        s.setOrigin(0, s.getGlobalBounds().height / 2);
+        compat::Sprite s(tex(alarm ? "laserAlarm" : "laser"));
+        s.setTextureRect(alarm ? sf::IntRect({0, 0}, {10000, 15}) : sf::IntRect({0, 0}, {length, 64}));
+        s.setOrigin({0, compat::height(s.getGlobalBounds()) / 2});
         s.setPosition(from);
-        s.setRotation(angle);
+        compat::setRotation(s, angle);
         target.draw(s);
     }
 
     void centred(const std::string& name, sf::Vector2f at, float rotation = 0, sf::IntRect rect = {}) {
-        sf::Sprite s(tex(name));
-        if (rect.width > 0)
+        compat::Sprite s(tex(name));
+        if (compat::width(rect) > 0)
             s.setTextureRect(rect);
         const auto bounds = s.getLocalBounds();
-        s.setOrigin(bounds.width / 2, bounds.height / 2);
+        s.setOrigin({compat::width(bounds) / 2, compat::height(bounds) / 2});
         s.setPosition(at);
-        s.setRotation(rotation);
+        compat::setRotation(s, rotation);
         target.draw(s);
     }
 
     void drawPlayer(sf::Color skin) {
-        sf::Sprite s(tex("player"));
-        const auto size = sf::Vector2f(s.getTexture()->getSize());
+        compat::Sprite s(tex("player"));
+        const auto size = sf::Vector2f(tex("player").getSize());
         s.setOrigin(size / 2.0f);
-        s.setScale(0.8f, 0.8f);
+        s.setScale({0.8f, 0.8f});
         s.setPosition(playerAt);
         s.setColor(skin);
         target.draw(s);
     }
 
-    sf::Text text(const sf::Font& font, const std::string& string, unsigned size, sf::Color colour, bool bold) {
-        sf::Text t(string, font, size);
+    compat::Text text(const sf::Font& font, const std::string& string, unsigned size, sf::Color colour, bool bold) {
+        compat::Text t(font, string, size);
         t.setFillColor(colour);
         t.setStyle(bold ? sf::Text::Bold : sf::Text::Regular);
         return t;
@@ -124,30 +125,30 @@ struct Scene {
     // The HUD under the arena and the frame around it.
     void hud(sf::Color frameColour, const std::string& messages, float health) {
         target.setView(hudView);
-        sf::Text feed = text(arial, messages, 21, sf::Color::White, false);
-        feed.setPosition(20, 817);
+        compat::Text feed = text(arial, messages, 21, sf::Color::White, false);
+        feed.setPosition({20, 817});
         target.draw(feed);
         const auto place = [&](const std::string& name, float x, float y, sf::IntRect rect = {}) {
-            sf::Sprite s(tex(name));
-            if (rect.width > 0)
+            compat::Sprite s(tex(name));
+            if (compat::width(rect) > 0)
                 s.setTextureRect(rect);
-            s.setPosition(x, y);
+            s.setPosition({x, y});
             target.draw(s);
         };
         place("infoBar", 10, 790);
-        place("healthBar", 576, 970, sf::IntRect(0, 0, int(health * 760), 100));
+        place("healthBar", 576, 970, sf::IntRect({0, 0}, {int(health * 760), 100}));
         place("healthBarOutline", 576, 970);
         place("heart", 586, 860);
-        sf::Text clock = text(sourceSans, "Time: 02:37", 100, sf::Color(250, 100, 150), true);
-        clock.setPosition(676, 860);
+        compat::Text clock = text(sourceSans, "Time: 02:37", 100, sf::Color(250, 100, 150), true);
+        clock.setPosition({676, 860});
         target.draw(clock);
         sf::RectangleShape frame({1880, 750});
         frame.setFillColor(sf::Color::Transparent);
         frame.setOutlineColor(frameColour);
         frame.setOutlineThickness(10);
-        frame.setPosition(20, 20);
+        frame.setPosition({20, 20});
         target.draw(frame);
-        sf::Text fps = text(arial, "FPS: 60", 45, sf::Color::Green, true);
+        compat::Text fps = text(arial, "FPS: 60", 45, sf::Color::Green, true);
         target.draw(fps);
     }
 
@@ -187,13 +188,13 @@ bool arenaScene(Scene& s, const std::string& out) {
     s.turret("homingSentry", {15 * u, 5 * v});
     s.turret("homingSentry", {4 * u, 8 * v});
     {
-        sf::Sprite bomb(s.tex("bombSentry"), sf::IntRect(96, 0, 96, 96));
-        bomb.setOrigin(48, 48);
-        bomb.setPosition(3 * u, v);
-        bomb.setRotation(s.aimAt({3 * u, v}, s.playerAt));
+        compat::Sprite bomb(s.tex("bombSentry"), sf::IntRect({96, 0}, {96, 96}));
+        bomb.setOrigin({48, 48});
+        bomb.setPosition({3 * u, v});
+        compat::setRotation(bomb, s.aimAt({3 * u, v}, s.playerAt));
         s.target.draw(bomb);
-        bomb.setTextureRect(sf::IntRect(0, 0, 96, 96));
-        bomb.setPosition(13 * u, 15 * v);
+        bomb.setTextureRect(sf::IntRect({0, 0}, {96, 96}));
+        bomb.setPosition({13 * u, 15 * v});
         s.target.draw(bomb);
     }
     s.turret("pushwaveSentry", {15 * u, 11 * v});
@@ -238,7 +239,7 @@ bool bossScene(Scene& s, const std::string& out) {
     s.centred("laserSentry", {1980, 120});
     s.centred("laserSentry", {420, 760});
     s.centred("laserSentry", {1400, 800}, 35);
-    s.centred("dieSentry", boss, 0, sf::IntRect(750, 0, 250, 250));
+    s.centred("dieSentry", boss, 0, sf::IntRect({750, 0}, {250, 250}));
     s.hud(sf::Color(250, 30, 30), "Good luck", 0.35f);
     return s.save(out + "/boss.png");
 }
@@ -248,16 +249,16 @@ bool menuScene(Scene& s, const std::string& out) {
     s.target.setView(s.hudView);
     const auto button = [&](float x, float y, float w, const std::string& label) {
         sf::RectangleShape shape({w, 100});
-        shape.setOrigin(w / 2, 50);
-        shape.setPosition(x, y);
+        shape.setOrigin({w / 2, 50});
+        shape.setPosition({x, y});
         shape.setFillColor(sf::Color::Transparent);
         shape.setOutlineThickness(5);
         shape.setOutlineColor(sf::Color::White);
         s.target.draw(shape);
-        sf::Text t = s.text(s.arial, label, 45, sf::Color::White, true);
+        compat::Text t = s.text(s.arial, label, 45, sf::Color::White, true);
         const auto b = t.getGlobalBounds();
-        t.setOrigin(b.width / 2, b.height * 0.75f);
-        t.setPosition(x, y);
+        t.setOrigin({compat::width(b) / 2, compat::height(b) * 0.75f});
+        t.setPosition({x, y});
         s.target.draw(t);
     };
     button(960, 540, 600, "Play");
@@ -265,8 +266,8 @@ bool menuScene(Scene& s, const std::string& out) {
     button(1122.5f, 690, 275, "Your Stats");
     button(960, 840, 600, "Settings");
     button(960, 990, 600, "Quit Game");
-    sf::Text version = s.text(s.arial, "Vizovid V1.0.1", 30, sf::Color::White, false);
-    version.setPosition(0, 1080 - 1.5f * version.getGlobalBounds().height);
+    compat::Text version = s.text(s.arial, "Vizovid V1.0.1", 30, sf::Color::White, false);
+    version.setPosition({0, 1080 - 1.5f * compat::height(version.getGlobalBounds())});
     s.target.draw(version);
     s.centred("TitleLogo", {960, 240});
     return s.save(out + "/menu.png");
@@ -279,43 +280,43 @@ bool contactSheet(Scene& s, const std::string& out) {
     float x = 30, y = 40, rowHeight = 0;
     // Draws the name above a texture and returns its width.
     const auto label = [&](const std::string& name, float lx, float ly) {
-        sf::Text t = s.text(s.arial, name, 16, sf::Color(160, 160, 160), false);
-        t.setPosition(lx, ly - 24);
+        compat::Text t = s.text(s.arial, name, 16, sf::Color(160, 160, 160), false);
+        t.setPosition({lx, ly - 24});
         s.target.draw(t);
-        return t.getGlobalBounds().width;
+        return compat::width(t.getGlobalBounds());
     };
     const auto put = [&](const std::string& name, sf::IntRect rect, float scale, sf::Color colour = sf::Color::White) {
-        sf::Sprite sp(s.tex(name));
-        if (rect.width > 0)
+        compat::Sprite sp(s.tex(name));
+        if (compat::width(rect) > 0)
             sp.setTextureRect(rect);
-        sp.setScale(scale * 0.84f, scale * 0.84f);
+        sp.setScale({scale * 0.84f, scale * 0.84f});
         sp.setColor(colour);
         const auto b = sp.getGlobalBounds();
-        if (x + b.width > 1900)
+        if (x + compat::width(b) > 1900)
             x = 30, y += rowHeight + 40, rowHeight = 0;
-        sp.setPosition(x, y);
+        sp.setPosition({x, y});
         s.target.draw(sp);
-        x += std::max(b.width, label(name, x, y)) + 30;
-        rowHeight = std::max(rowHeight, b.height);
+        x += std::max(compat::width(b), label(name, x, y)) + 30;
+        rowHeight = std::max(rowHeight, compat::height(b));
     };
     for (const char* name : {"bulletSentry", "homingSentry", "pushwaveSentry", "laserSentry"})
         put(name, {}, name == std::string("laserSentry") ? 1.0f : 0.8f);
-    put("bombSentry", {0, 0, 96, 96}, 1);
-    put("bombSentry", {96, 0, 96, 96}, 1);
+    put("bombSentry", {{0, 0}, {96, 96}}, 1);
+    put("bombSentry", {{96, 0}, {96, 96}}, 1);
     for (const char* name : {"bullet", "bossBullet", "bossBlade"})
         put(name, {}, 0.75f);
     for (const char* name : {"homing", "bossHoming"})
         put(name, {}, 1.3f);
     put("pushwave", {}, 1);
-    put("laser", {0, 0, 200, 64}, 1);
-    put("laserAlarm", {0, 0, 200, 15}, 1);
+    put("laser", {{0, 0}, {200, 64}}, 1);
+    put("laserAlarm", {{0, 0}, {200, 15}}, 1);
     for (sf::Color skin : {sf::Color(255, 0, 0), sf::Color(0, 255, 0), sf::Color(40, 120, 255), sf::Color(255, 220, 0),
                            sf::Color(255, 255, 255), sf::Color(255, 0, 255)})
         put("player", {}, 0.8f, skin);
     for (int f = 0; f < 7; f++)
-        put("dieSentry", {250 * f, 0, 250, 250}, 1);
+        put("dieSentry", {{250 * f, 0}, {250, 250}}, 1);
     for (int f = 0; f < 4; f++)
-        put("bomb", {300 * f, 0, 300, 300}, 1.0f, sf::Color(255, 255, 255, f == 0 ? 162 : 192));
+        put("bomb", {{300 * f, 0}, {300, 300}}, 1.0f, sf::Color(255, 255, 255, f == 0 ? 162 : 192));
     put("heart", {}, 1);
     return s.save(out + "/sheet.png");
 }
@@ -324,16 +325,17 @@ bool contactSheet(Scene& s, const std::string& out) {
 
 bool renderPreviews(const std::string& assets, const std::string& out) {
     Scene s;
-    bool ok = s.arial.loadFromFile(assets + "/Fonts/ARIAL.ttf") && s.sourceSans.loadFromFile(assets + "/Fonts/SOURCESANSPRO.otf");
+    bool ok = compat::openFont(s.arial, assets + "/Fonts/ARIAL.ttf")
+              && compat::openFont(s.sourceSans, assets + "/Fonts/SOURCESANSPRO.otf");
     for (const char* name : textureNames) {
         ok = s.textures[name].loadFromFile(assets + "/Textures/" + name + ".png") && ok;
     }
     s.textures["heart"].setSmooth(true);
     s.textures["infoBar"].setSmooth(true);
     s.textures["TitleLogo"].setSmooth(true);
-    if (!ok || !s.target.create(1920, 1080))
+    if (!ok || !compat::resize(s.target, {1920, 1080}))
         return false;
-    s.gameView.setViewport(sf::FloatRect(10 / 1920.0f, 10 / 1080.0f, 1890 / 1920.0f, 760 / 1080.0f));
+    s.gameView.setViewport(sf::FloatRect({10 / 1920.0f, 10 / 1080.0f}, {1890 / 1920.0f, 760 / 1080.0f}));
     ok = arenaScene(s, out) && ok;
     ok = bossScene(s, out) && ok;
     ok = menuScene(s, out) && ok;

@@ -94,9 +94,9 @@ private:
 
 // Scales the samples so the loudest reaches `peak` (of full scale) and rounds them
 // to 16 bits.
-std::vector<sf::Int16> toPcm(const std::vector<float>& samples, float peak);
+std::vector<std::int16_t> toPcm(const std::vector<float>& samples, float peak);
 
 // Writes 16-bit PCM as a WAV file; false if it cannot be written.
-bool writeWav(const std::string& path, const std::vector<sf::Int16>& samples, unsigned channels);
+bool writeWav(const std::string& path, const std::vector<std::int16_t>& samples, unsigned channels);
 
 } // namespace gen

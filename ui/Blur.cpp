@@ -2,30 +2,31 @@
 #include "ui/Blur.hpp"
 
 #include "app/GameContext.hpp"
+#include "app/SfmlCompat.hpp"
 
 sf::Texture windowSnapshot() {
     sf::Texture snapshot;
-    snapshot.create(unsigned(game::screenWidth), unsigned(game::screenHeight));
+    (void)compat::resize(snapshot, {unsigned(game::screenWidth), unsigned(game::screenHeight)});
     snapshot.update(game::window);
     return snapshot;
 }
 
 sf::Texture blurTexture(const sf::Texture& source) {
     sf::RenderTexture target;
-    target.create(source.getSize().x, source.getSize().y);
+    (void)compat::resize(target, source.getSize());
     game::blurShader.setUniform("texture", source);
     game::blurShader.setUniform("resolution", sf::Vector2f(game::screenWidth, game::screenHeight));
     game::blurShader.setUniform("radius", 7.0f);
-    const sf::Sprite sprite(source);
+    const compat::Sprite sprite(source);
     target.clear(sf::Color(0, 0, 0, 255));
     target.draw(sprite, sf::RenderStates(&game::blurShader));
     target.display();
     return target.getTexture();
 }
 
-sf::Sprite backdropSprite(const sf::Texture& blurred) {
+compat::Sprite backdropSprite(const sf::Texture& blurred) {
     const sf::IntRect picture = game::window.getViewport(game::hudView);
-    sf::Sprite sprite(blurred, picture);
-    sprite.setScale(1920.0f / float(picture.width), 1080.0f / float(picture.height));
+    compat::Sprite sprite(blurred, picture);
+    sprite.setScale({1920.0f / float(compat::width(picture)), 1080.0f / float(compat::height(picture))});
     return sprite;
 }

@@ -1,6 +1,8 @@
 // The blurred snapshot of the last frame behind the pause menu and the death screen.
 #pragma once
 
+#include "app/SfmlCompat.hpp"
+
 #include <SFML/Graphics/Sprite.hpp>
 #include <SFML/Graphics/Texture.hpp>
 
@@ -12,4 +14,4 @@ sf::Texture blurTexture(const sf::Texture& source);
 
 // The blurred snapshot as a sprite of hudView: the window's 16:9 picture cut out of
 // it and scaled over the 1920 x 1080 view, so that it lies where that frame was.
-sf::Sprite backdropSprite(const sf::Texture& blurred);
+compat::Sprite backdropSprite(const sf::Texture& blurred);

@@ -3,6 +3,7 @@
 
 #include "app/GameContext.hpp"
 #include "app/Input.hpp"
+#include "app/SfmlCompat.hpp"
 #include "run/Geometry.hpp"
 
 #include <limits>
@@ -13,8 +14,8 @@ Button::Button(float x, float y, float width, float height, const std::string& t
     : colour(colour) {
     shape.setSize(sf::Vector2f(width, height));
     bounds = shape.getGlobalBounds();
-    shape.setOrigin(bounds.width * 0.5f, bounds.height * 0.5f);
-    shape.setPosition(x, y);
+    shape.setOrigin({compat::width(bounds) * 0.5f, compat::height(bounds) * 0.5f});
+    shape.setPosition({x, y});
     shape.setFillColor(sf::Color::Transparent);
     shape.setOutlineThickness(outlineThickness);
     shape.setOutlineColor(colour);
@@ -27,8 +28,8 @@ Button::Button(float x, float y, float width, float height, const std::string& t
     // Three quarters, not a half: the text's bounds start below its top line, and
     // this sits the caption visually in the middle.
     const sf::FloatRect textBounds = label.getGlobalBounds();
-    label.setOrigin(textBounds.width * 0.5f, textBounds.height * 0.75f);
-    label.setPosition(x, y);
+    label.setOrigin({compat::width(textBounds) * 0.5f, compat::height(textBounds) * 0.75f});
+    label.setPosition({x, y});
 
     if (colour.a < 69)
         maxFillAlpha = colour.a;
@@ -50,14 +51,14 @@ void Button::updateHover() {
             fadeTimer = 0;
             fillAlpha += 5;
         }
-        shape.setFillColor(sf::Color(colour.r, colour.g, colour.b, sf::Uint8(fillAlpha)));
+        shape.setFillColor(sf::Color(colour.r, colour.g, colour.b, std::uint8_t(fillAlpha)));
         shape.setOutlineColor(sf::Color(colour.r, colour.g, colour.b, 192));
     } else {
         if (fadeTimer >= stepInterval && fillAlpha > 0) {
             fadeTimer = 0;
             fillAlpha -= 5;
         }
-        shape.setFillColor(sf::Color(colour.r, colour.g, colour.b, sf::Uint8(fillAlpha)));
+        shape.setFillColor(sf::Color(colour.r, colour.g, colour.b, std::uint8_t(fillAlpha)));
         shape.setOutlineColor(colour);
     }
 }
@@ -68,7 +69,7 @@ bool Button::isClicked() {
     const bool focusPress = std::exchange(focus.pressed, false);
     const bool pressed = (pointInRect(bounds, mouse.x, mouse.y) && input::leftButtonHeld()) || focusPress;
     // A held press is counted once per playback of the button sound.
-    if (pressed && game::buttonSound.getStatus() != sf::Sound::Playing) {
+    if (pressed && game::buttonSound.getStatus() != sf::SoundSource::Status::Playing) {
         game::buttonSound.play();
         countOnce(game::saveData.buttonsClicked);
     }

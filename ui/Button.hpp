@@ -2,6 +2,7 @@
 // screen calls updateHover() every frame, then asks isClicked().
 #pragma once
 
+#include "app/SfmlCompat.hpp"
 #include "ui/FocusRing.hpp"
 
 #include <SFML/Graphics.hpp>
@@ -10,7 +11,7 @@
 
 struct Button {
     sf::RectangleShape shape;     // transparent until hovered; outlined in the colour
-    sf::Text label;
+    compat::Text label;
     sf::FloatRect bounds;         // shape's global bounds at the last hover update
     sf::Color colour;             // of outline, label and fill
     float fadeTime = 0.9f;        // seconds a whole fade-in is paced over

@@ -3,6 +3,7 @@
 
 #include "app/GameContext.hpp"
 #include "app/Input.hpp"
+#include "app/SfmlCompat.hpp"
 
 #include <algorithm>
 
@@ -18,8 +19,8 @@ void drawFocusOutline(sf::RenderTarget& target, const Focus& focus, const sf::Fl
     if (!focus.shown)
         return;
     const float margin = 16;
-    sf::RectangleShape outline(sf::Vector2f(around.width + 2 * margin, around.height + 2 * margin));
-    outline.setPosition(around.left - margin, around.top - margin);
+    sf::RectangleShape outline(sf::Vector2f(compat::width(around) + 2 * margin, compat::height(around) + 2 * margin));
+    outline.setPosition({compat::left(around) - margin, compat::top(around) - margin});
     outline.setFillColor(sf::Color::Transparent);
     outline.setOutlineThickness(4);
     outline.setOutlineColor(sf::Color(255, 255, 255, 192));

@@ -3,6 +3,7 @@
 
 #include "app/GameContext.hpp"
 #include "app/Input.hpp"
+#include "app/SfmlCompat.hpp"
 #include "run/Geometry.hpp"
 
 #include <algorithm>
@@ -17,8 +18,8 @@ Slider::Slider(float x, float y, float trackWidth, float trackHeight, std::int32
     // shapes' own centres.
     track.setSize(sf::Vector2f(trackWidth, trackHeight));
     const sf::FloatRect trackBounds = track.getGlobalBounds();
-    track.setOrigin(trackBounds.width * 0.5f, trackBounds.height * 0.5f);
-    track.setPosition(x, y);
+    track.setOrigin({compat::width(trackBounds) * 0.5f, compat::height(trackBounds) * 0.5f});
+    track.setPosition({x, y});
     track.setFillColor(sf::Color::Transparent);
     track.setOutlineThickness(outlineThickness);
     track.setOutlineColor(frameColour);
@@ -26,8 +27,8 @@ Slider::Slider(float x, float y, float trackWidth, float trackHeight, std::int32
     knob.setRadius(2 * trackHeight);
     knob.setPointCount(30);
     const float radius = knob.getRadius();
-    knob.setOrigin(radius, radius);
-    knob.setPosition(x, y);
+    knob.setOrigin({radius, radius});
+    knob.setPosition({x, y});
     knob.setFillColor(knobColour);
     knob.setOutlineThickness(outlineThickness);
     knob.setOutlineColor(frameColour);
@@ -59,7 +60,7 @@ void Slider::update() {
     // pixel under the pointer inside it. Once grabbed it stays grabbed while the
     // button is held, wherever the pointer goes.
     if (!dragging) {
-        const sf::FloatRect pointer(mouse.x, mouse.y, 1, 1);
+        const sf::FloatRect pointer({mouse.x, mouse.y}, {1, 1});
         dragging = rectInsideRect(pointer, knobBounds) && input::leftButtonHeld();
     } else if (!input::leftButtonHeld()) {
         dragging = false;
@@ -91,8 +92,8 @@ void Slider::refreshText() {
     // Only the size of the bounds matters: the text is centred on its own box,
     // wherever it stood before.
     const sf::FloatRect textBounds = valueText.getGlobalBounds();
-    valueText.setOrigin(textBounds.width * 0.5f, textBounds.height * 0.5f);
-    valueText.setPosition(knobPosition.x, knobPosition.y - 3 * knob.getRadius());
+    valueText.setOrigin({compat::width(textBounds) * 0.5f, compat::height(textBounds) * 0.5f});
+    valueText.setPosition({knobPosition.x, knobPosition.y - 3 * knob.getRadius()});
 }
 
 void Slider::draw(sf::RenderTarget& renderTarget) const {
@@ -100,6 +101,6 @@ void Slider::draw(sf::RenderTarget& renderTarget) const {
     renderTarget.draw(knob);
     renderTarget.draw(valueText);
     const float radius = knob.getRadius();
-    drawFocusOutline(renderTarget, focus,
-                     sf::FloatRect(centreX - width * 0.5f - radius, centreY - radius, width + 2 * radius, 2 * radius));
+    const sf::FloatRect around({centreX - width * 0.5f - radius, centreY - radius}, {width + 2 * radius, 2 * radius});
+    drawFocusOutline(renderTarget, focus, around);
 }

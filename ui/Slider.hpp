@@ -2,6 +2,7 @@
 // the player drags, and shows the value above the knob.
 #pragma once
 
+#include "app/SfmlCompat.hpp"
 #include "ui/FocusRing.hpp"
 
 #include <SFML/Graphics.hpp>
@@ -10,7 +11,7 @@
 struct Slider {
     sf::RectangleShape track;     // transparent bar with an outline in the frame colour
     sf::CircleShape knob;         // radius 2 x height, centred on the track's axis
-    sf::Text valueText;           // the value, centred 3 knob radii above the knob
+    compat::Text valueText;           // the value, centred 3 knob radii above the knob
     std::int32_t minValue;        // value at the track's left end
     std::int32_t maxValue;        // value at the track's right end
     std::int32_t* target;         // the value edited; never null

@@ -2,9 +2,10 @@
 #include "ui/Text.hpp"
 
 #include "app/GameContext.hpp"
+#include "app/SfmlCompat.hpp"
 
-sf::Text makeText(const std::string& string, float characterSize, unsigned style, sf::Color colour) {
-    sf::Text text;
+compat::Text makeText(const std::string& string, float characterSize, unsigned style, sf::Color colour) {
+    compat::Text text;
     text.setFont(game::arialFont);
     text.setStyle(style);
     text.setString(string);
@@ -13,25 +14,25 @@ sf::Text makeText(const std::string& string, float characterSize, unsigned style
     return text;
 }
 
-sf::Text makeCentredText(const std::string& string, float characterSize, unsigned style, sf::Color colour,
+compat::Text makeCentredText(const std::string& string, float characterSize, unsigned style, sf::Color colour,
                          sf::Vector2f centre) {
-    sf::Text text = makeText(string, characterSize, style, colour);
+    compat::Text text = makeText(string, characterSize, style, colour);
     centreOrigin(text);
     text.setPosition(centre);
     return text;
 }
 
-sf::Text makeSideLabel(const std::string& string, float x, float y) {
-    sf::Text label = makeText(string, 50, sf::Text::Regular, sf::Color::White);
+compat::Text makeSideLabel(const std::string& string, float x, float y) {
+    compat::Text label = makeText(string, 50, sf::Text::Regular, sf::Color::White);
     const sf::FloatRect bounds = label.getGlobalBounds();
-    label.setOrigin(bounds.width, bounds.height * 0.5f + 15);
-    label.setPosition(x, y);
+    label.setOrigin({compat::width(bounds), compat::height(bounds) * 0.5f + 15});
+    label.setPosition({x, y});
     return label;
 }
 
-void centreOrigin(sf::Text& text) {
+void centreOrigin(compat::Text& text) {
     const sf::FloatRect bounds = text.getGlobalBounds();
-    text.setOrigin(bounds.width * 0.5f, bounds.height * 0.5f);
+    text.setOrigin({compat::width(bounds) * 0.5f, compat::height(bounds) * 0.5f});
 }
 
 sf::RectangleShape makePanel(sf::Vector2f position, sf::Vector2f size, sf::Color outline) {
@@ -41,7 +42,7 @@ sf::RectangleShape makePanel(sf::Vector2f position, sf::Vector2f size, sf::Color
     panel.setOutlineThickness(6);
     // Half of the outlined size: the filled area sits 6 units left of and above centre.
     const sf::FloatRect bounds = panel.getGlobalBounds();
-    panel.setOrigin(bounds.width * 0.5f, bounds.height * 0.5f);
+    panel.setOrigin({compat::width(bounds) * 0.5f, compat::height(bounds) * 0.5f});
     panel.setPosition(position);
     return panel;
 }

@@ -3,6 +3,7 @@
 
 #include "app/GameContext.hpp"
 #include "app/Input.hpp"
+#include "app/SfmlCompat.hpp"
 #include "run/Geometry.hpp"
 
 #include <utility>
@@ -12,8 +13,8 @@ Toggle::Toggle(float x, float y, float width, float height, float outlineThickne
     : onColour(on), target(edited) {
     box.setSize(sf::Vector2f(width, height));
     const sf::FloatRect boxBounds = box.getGlobalBounds(); // before the outline: the square itself
-    box.setOrigin(boxBounds.width * 0.5f, boxBounds.height * 0.5f);
-    box.setPosition(x, y);
+    box.setOrigin({compat::width(boxBounds) * 0.5f, compat::height(boxBounds) * 0.5f});
+    box.setPosition({x, y});
     box.setFillColor(sf::Color::Transparent);
     box.setOutlineColor(outlineColour);
     box.setOutlineThickness(outlineThickness);

@@ -2,6 +2,7 @@
 // smoothing of the three smooth textures, and the arena's walls.
 #include "app/Assets.hpp"
 #include "app/GameContext.hpp"
+#include "app/SfmlCompat.hpp"
 #include "support/TestScreen.hpp"
 
 #include <gtest/gtest.h>
@@ -30,16 +31,16 @@ TEST(Catalogue, LoadAssetsFindsEveryFileAndBuildsTheWalls) {
     for (const sf::SoundBuffer* buffer : {&game::bulletFireBuffer, &game::pushwaveFireBuffer, &game::bombExplodeBuffer,
                                           &game::playerHitBuffer, &game::homingFireBuffer, &game::buttonPressBuffer})
         EXPECT_GT(buffer->getSampleCount(), 0u) << "buffer " << buffer;
-    EXPECT_EQ(game::buttonSound.getBuffer(), &game::buttonPressBuffer);
+    EXPECT_EQ(compat::bufferOf(game::buttonSound), &game::buttonPressBuffer);
     game::musicSound.play(); // the theme opened: it plays
-    EXPECT_EQ(game::musicSound.getStatus(), sf::Sound::Playing);
+    EXPECT_EQ(game::musicSound.getStatus(), sf::SoundSource::Status::Playing);
     game::musicSound.stop();
 
     // The top and left walls reach 10 units into the arena; the others start at its edge.
     ASSERT_GE(game::arenaWalls.size(), 4u);
     EXPECT_EQ(std::vector<sf::FloatRect>(game::arenaWalls.end() - 4, game::arenaWalls.end()),
               (std::vector<sf::FloatRect>{
-                  {0, -50, 2256, 60}, {0, 900, 2256, 60}, {-50, 0, 60, 900}, {2256, 0, 60, 900}}));
+                  {{0, -50}, {2256, 60}}, {{0, 900}, {2256, 60}}, {{-50, 0}, {60, 900}}, {{2256, 0}, {60, 900}}}));
 }
 
 } // namespace

@@ -34,16 +34,16 @@ TEST_F(Mp3, OnlyAnMp3OpensAndAWholeStereoFileStreamsBackAndRewinds) {
 
     // One second of a 440 Hz tone, left and right.
     const unsigned rate = 44100;
-    std::vector<sf::Int16> samples;
+    std::vector<std::int16_t> samples;
     for (unsigned i = 0; i < 2 * rate; i++)
-        samples.push_back(sf::Int16(8000 * std::sin(2 * 3.14159265 * 440 * (i / 2) / rate)));
+        samples.push_back(std::int16_t(8000 * std::sin(2 * 3.14159265 * 440 * (i / 2) / rate)));
     sf::SoundBuffer source, decoded;
     ASSERT_TRUE(source.loadFromSamples(samples.data(), samples.size(), 2, rate) && source.saveToFile(wav));
     ASSERT_EQ(std::system(("lame --quiet " + wav + " " + mp3).c_str()), 0);
     ASSERT_TRUE(decodeWhole(decoded, mp3));
     EXPECT_EQ(std::make_tuple(decoded.getSampleCount(), decoded.getChannelCount(), decoded.getSampleRate()),
-              std::make_tuple(sf::Uint64(samples.size()), 2u, rate));
-    const sf::Int16* first = decoded.getSamples();
+              std::make_tuple(std::uint64_t(samples.size()), 2u, rate));
+    const std::int16_t* first = decoded.getSamples();
     EXPECT_GT(*std::max_element(first, first + decoded.getSampleCount()), 6000); // the tone survived
 
     // Stopping rewinds: the first piece after a seek to the start is the first again.

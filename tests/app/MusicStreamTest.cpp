@@ -10,8 +10,8 @@
 
 namespace {
 
-constexpr auto playing = sf::SoundSource::Playing, paused = sf::SoundSource::Paused,
-               stopped = sf::SoundSource::Stopped;
+constexpr auto playing = sf::SoundSource::Status::Playing, paused = sf::SoundSource::Status::Paused,
+               stopped = sf::SoundSource::Status::Stopped;
 
 TEST(MusicStream, FollowsTheFightThroughPauseAndReset) {
     // Calls: '>' play, '|' pause, '.' stop; and the status each leaves.

@@ -2,6 +2,7 @@
 // layout the drawing code cuts it to; the shader blurs. Runs from the repository
 // root, under an X display (textures need OpenGL).
 #include "tests/support/DecodeWhole.hpp"
+#include "app/SfmlCompat.hpp"
 
 #include <gtest/gtest.h>
 
@@ -68,20 +69,19 @@ TEST(BlurShader, SoftensAnEdgeAndLeavesFlatAreasAlone) {
     if (!sf::Shader::isAvailable())
         GTEST_SKIP() << "no shader support on this display";
     sf::Shader shader;
-    sf::Image edge;
+    sf::Image edge = compat::makeImage({64, 64}, sf::Color::Black);
     sf::Texture texture;
     sf::RenderTexture target;
-    edge.create(64, 64, sf::Color::Black);
     for (unsigned i = 0; i < 32 * 64; i++)
-        edge.setPixel(32 + i % 32, i / 32, sf::Color::White);
-    ASSERT_TRUE(shader.loadFromFile("Assets/Shaders/blur.frag", sf::Shader::Fragment) && texture.loadFromImage(edge)
-                && target.create(64, 64));
+        compat::setPixel(edge, 32 + i % 32, i / 32, sf::Color::White);
+    ASSERT_TRUE(shader.loadFromFile("Assets/Shaders/blur.frag", sf::Shader::Type::Fragment) && texture.loadFromImage(edge)
+                && compat::resize(target, {64, 64}));
     shader.setUniform("texture", texture);
     shader.setUniform("resolution", sf::Vector2f(64, 64)), shader.setUniform("radius", 7.0f);
     target.clear(sf::Color::Black);
-    target.draw(sf::Sprite(texture), sf::RenderStates(&shader)), target.display();
+    target.draw(compat::Sprite(texture), sf::RenderStates(&shader)), target.display();
     const sf::Image out = target.getTexture().copyToImage();
-    const auto red = [&](unsigned x) { return out.getPixel(x, 32).r; };
+    const auto red = [&](unsigned x) { return compat::pixel(out, x, 32).r; };
     EXPECT_TRUE(red(30) > 20 && red(33) < 235) << "light and shade cross the edge: " << +red(30) << ", " << +red(33);
     EXPECT_TRUE(red(8) <= 2 && red(56) >= 253) << "flat areas stay: " << +red(8) << ", " << +red(56);
 }

@@ -21,7 +21,7 @@ using BossFight = RunScenario;
 TEST_F(BossFight, SetUpOpensAtTheCentreAndTheProgrammeRunsItsAttacksOnTimeToTheEnd) {
     startTestRun(4, 99);
     const DieSentry& b = game::dieSentries.at(0); // its first frame of seven, at the centre
-    EXPECT_TRUE(b.position == sf::Vector2f(1128, 450) && b.sprite.getTextureRect() == sf::IntRect(750, 0, 250, 250)
+    EXPECT_TRUE(b.position == sf::Vector2f(1128, 450) && b.sprite.getTextureRect() == sf::IntRect({750, 0}, {250, 250})
                 && game::hud.messageLog == "Good luck" && game::arenaFrame.getOutlineColor() == sf::Color(250, 30, 30));
 
     std::vector<std::pair<int, long>> changes; // attack (-1 a pause) and the whole second of run time it began

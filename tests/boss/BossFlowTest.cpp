@@ -2,6 +2,7 @@
 // screen's first frame, and the skin announced on the first victory only.
 #include "app/GameContext.hpp"
 #include "app/ScreenFlow.hpp"
+#include "app/SfmlCompat.hpp"
 #include "persistence/SaveData.hpp"
 #include "support/RunScenario.hpp"
 #include "support/ScreenDriver.hpp"
@@ -14,7 +15,7 @@ namespace {
 bool skinLineShown() {
     const sf::Image image = captureWindow();
     for (unsigned i = 0; i < 520 * 40; i++) // the band 700 to 1220 across, 520 to 560 down
-        if (const sf::Color c = image.getPixel(700 + i % 520, 520 + i / 520); c.g > 180 && c.r < 60 && c.b < 60)
+        if (const sf::Color c = compat::pixel(image, 700 + i % 520, 520 + i / 520); c.g > 180 && c.r < 60 && c.b < 60)
             return true;
     return false;
 }

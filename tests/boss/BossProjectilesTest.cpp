@@ -27,7 +27,7 @@ TEST_F(BossShots, ABallBouncesOffASideOffBothInACornerAndNeverLeaves) {
         for (int f = 0; f < row.frames; f++)
             if (const float before = ball.angle; ball.update(), ball.angle != before)
                 turns++;
-        EXPECT_TRUE(sf::FloatRect(-50, -50, 2356, 1000).contains(ball.position)) << row.angle; // 50 past a wall at most
+        EXPECT_TRUE(sf::FloatRect({-50, -50}, {2356, 1000}).contains(ball.position)) << row.angle; // 50 past a wall at most
         EXPECT_TRUE(row.frames >= 60 || (turns == 1 && ball.angle == row.bounced)) << row.angle << " to " << ball.angle;
     }
 }

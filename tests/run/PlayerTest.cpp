@@ -1,6 +1,7 @@
 // The player through the real frame loop: keys, focus and pushes, walls, what each
 // kind of shot costs, healing, death and the clocks.
 #include "app/GameContext.hpp"
+#include "app/SfmlCompat.hpp"
 #include "run/RunLoop.hpp"
 #include "support/RunScenario.hpp"
 
@@ -45,9 +46,9 @@ TEST_F(PlayerRun, TheWallsKeepThePlayerInsideTheArena) {
     // Each wall stops the player at most a step (1050 / 60 units) short of it.
     const sf::FloatRect& b = game::playerBounds;
     holdKeys({Key::A, Key::W}), frames(240);
-    EXPECT_TRUE(b.left >= 10 && b.top >= 10 && b.left < 10 + 1050.0f / 60) << b.left << ", " << b.top;
+    EXPECT_TRUE(compat::left(b) >= 10 && compat::top(b) >= 10 && compat::left(b) < 10 + 1050.0f / 60) << compat::left(b) << ", " << compat::top(b);
     holdKeys({Key::Right, Key::Down}), frames(240);
-    EXPECT_TRUE(b.left + b.width < 2256 && b.top + b.height < 900 && b.top + b.height > 900 - 1050.0f / 60) << b.top;
+    EXPECT_TRUE(compat::left(b) + compat::width(b) < 2256 && compat::top(b) + compat::height(b) < 900 && compat::top(b) + compat::height(b) > 900 - 1050.0f / 60) << compat::top(b);
 }
 
 // One frame's keyboard step after five frames of the warm-up keys: full speed is
@@ -97,7 +98,7 @@ TEST_F(PlayerRun, WhatEachTouchCosts) {
         game::player.timeSinceHit = 5, game::soundPool.sounds.clear(), game::saveData.timesHitByProjectile = 0;
         row.place(), frame();
         const auto sounds = std::count_if(game::soundPool.sounds.begin(), game::soundPool.sounds.end(),
-                                          [](const auto& s) { return s->getBuffer() == &game::playerHitBuffer; });
+                                          [](const auto& s) { return compat::bufferOf(*s) == &game::playerHitBuffer; });
         EXPECT_TRUE(game::saveData.timesHitByProjectile == row.hits && sounds == row.hits)
             << game::saveData.timesHitByProjectile << " hits counted, " << sounds << " sounds";
         EXPECT_FLOAT_EQ(game::player.timeSinceHit, row.hits ? 0.0f : 5 + oneFrame);
@@ -161,11 +162,11 @@ TEST_F(PlayerRun, TheFrameThatPausedKeepsItsOwnStep) {
 
 TEST_F(PlayerRun, TheHealthBarClockAndRainbowFollowThePlayer) {
     game::player.health = 500, game::player.runTime = 59.99f - oneFrame, frame(); // 59.99 s after this frame
-    EXPECT_EQ(game::hud.healthBar.getTextureRect(), sf::IntRect(0, 0, 380, 100));
+    EXPECT_EQ(game::hud.healthBar.getTextureRect(), sf::IntRect({0, 0}, {380, 100}));
     EXPECT_EQ(game::hud.timeText.getString().toAnsiString(), "Time: 00:59");
     for (int health : {1, -200}) { // 0.76 truncates to 0; below zero the bar stays empty
         game::player.health = health, frame();
-        EXPECT_EQ(game::hud.healthBar.getTextureRect().width, 0) << health;
+        EXPECT_EQ(compat::width(game::hud.healthBar.getTextureRect()), 0) << health;
     }
     game::saveData.rgbSkinEnabled = true, game::frameTime = 0;
     for (float t : {0.0f, 2 * 3.14159265f}) {

@@ -1,6 +1,7 @@
 // The run as a whole: dead shots leave their vectors, a long HELL run stays sound,
 // the reset empties the run and the sound pool keeps to its limit.
 #include "app/GameContext.hpp"
+#include "app/SfmlCompat.hpp"
 #include "run/RunSetup.hpp"
 #include "run/SoundPool.hpp"
 #include "support/RunScenario.hpp"
@@ -39,9 +40,9 @@ TEST_F(Run, TwentyMinutesOfHellStayBoundedAndConsistent) {
         mostShots = std::max(mostShots, game::bullets.size() + game::homingProjectiles.size() + game::bombs.size()
                                             + game::pushwaves.size());
         const sf::FloatRect& b = game::playerBounds;
-        ASSERT_TRUE(game::pushwaves.size() % 9 == 0 && std::isfinite(b.left) && std::isfinite(b.top)
-                    && b.left >= 10.0f - 1.0f && b.left + b.width < 2256.0f + 1.0f)
-            << game::pushwaves.size() << " segments, player at " << b.left << ", " << b.top;
+        ASSERT_TRUE(game::pushwaves.size() % 9 == 0 && std::isfinite(compat::left(b)) && std::isfinite(compat::top(b))
+                    && compat::left(b) >= 10.0f - 1.0f && compat::left(b) + compat::width(b) < 2256.0f + 1.0f)
+            << game::pushwaves.size() << " segments, player at " << compat::left(b) << ", " << compat::top(b);
     }
     EXPECT_EQ(game::bulletSentries.size() + game::homingSentries.size() + game::bombSentries.size()
                   + game::pushwaveSentries.size(), 14u);
@@ -66,7 +67,7 @@ TEST_F(Run, TheResetEmptiesEveryVectorOfTheRun) {
         game::bombSentries.size(), game::homingSentries.size(), game::pushwaveSentries.size(),
         game::dieSentries.size()};
     EXPECT_EQ(sizes, (std::array<std::size_t, 12>{}));
-    EXPECT_TRUE(!game::bossBeaten && game::musicSound.getStatus() == sf::Sound::Stopped);
+    EXPECT_TRUE(!game::bossBeaten && game::musicSound.getStatus() == sf::SoundSource::Status::Stopped);
     EXPECT_EQ(game::arenaFrame.getOutlineColor(), sf::Color::White);
 }
 
@@ -78,7 +79,7 @@ TEST(SoundPoolLimit, NinetyTwoPlayingSoundsLeaveNoRoomForAnother) {
         pool.play(longSound, {0, 0}, {0, 0});
     ASSERT_EQ(pool.sounds.size(), 92u);
     ASSERT_TRUE(std::all_of(pool.sounds.begin(), pool.sounds.end(),
-                            [](auto& s) { return s->getStatus() == sf::Sound::Playing; }));
+                            [](auto& s) { return s->getStatus() == sf::SoundSource::Status::Playing; }));
     pool.sounds[0]->stop(), pool.sounds[1]->stop(), pool.play(longSound, {100, 0}, {0, 0});
     EXPECT_EQ(pool.sounds.size(), 91u);
     const float pitch = pool.sounds.back()->getPitch();

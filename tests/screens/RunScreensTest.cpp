@@ -2,6 +2,7 @@
 // pause menu's flags and music.
 #include "app/GameContext.hpp"
 #include "app/ScreenFlow.hpp"
+#include "app/SfmlCompat.hpp"
 #include "screens/DeathScreen.hpp"
 #include "screens/PauseMenu.hpp"
 #include "support/RunScenario.hpp"
@@ -19,7 +20,7 @@ bool unlockLineShown() {
     const sf::Image image = captureWindow();
     for (unsigned y = 350; y < 390; y++)
         for (unsigned x = 650; x < 1270; x++) {
-            const sf::Color c = image.getPixel(x, y);
+            const sf::Color c = compat::pixel(image, x, y);
             if (c.r > 200 && c.g < 60 && c.b < 60)
                 return true;
         }
@@ -94,7 +95,7 @@ TEST_F(RunScreens, TheDeathScreenKeepsBestTimesAndUnlocksTheFightOnce) {
         EXPECT_EQ(save.bossFightUnlocked, death.unlocked);
         EXPECT_EQ(lineSeen, death.lineShown);
         EXPECT_EQ(game::showMainMenu, !death.restart);
-        EXPECT_EQ(game::musicSound.getStatus(), sf::Sound::Stopped);
+        EXPECT_EQ(game::musicSound.getStatus(), sf::SoundSource::Status::Stopped);
     }
 }
 
@@ -106,10 +107,10 @@ TEST_F(RunScreens, ThePauseMenuPausesTheMusicAndActsOnlyWithTheFocus) {
         game::difficulty = difficulty;
         game::musicSound.play();
         EXPECT_EQ(driver.runScreen(pauseMenu, {unfocused, unfocused, unfocused, idle, press(960, 440)},
-                                   [](int frame) { EXPECT_TRUE(frame > 1 || game::musicSound.getStatus() == sf::Sound::Paused); }),
+                                   [](int frame) { EXPECT_TRUE(frame > 1 || game::musicSound.getStatus() == sf::SoundSource::Status::Paused); }),
                   5);
         EXPECT_TRUE(game::runActive);
-        EXPECT_EQ(game::musicSound.getStatus(), difficulty == 4 ? sf::Sound::Playing : sf::Sound::Paused);
+        EXPECT_EQ(game::musicSound.getStatus(), difficulty == 4 ? sf::SoundSource::Status::Playing : sf::SoundSource::Status::Paused);
         game::musicSound.stop();
     }
 }

@@ -4,6 +4,7 @@
 // the start of the fifth frame.
 #include "app/Display.hpp"
 #include "app/GameContext.hpp"
+#include "app/SfmlCompat.hpp"
 #include "screens/SettingsScreen.hpp"
 #include "support/ScreenDriver.hpp"
 
@@ -46,7 +47,7 @@ TEST_F(SettingsScreen, ApplyActsAfterASecondAndOnlyFullscreenOrAntialiasingReCre
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         game::buttonSound.setBuffer(longPress), game::buttonSound.setVolume(100), game::audioVolume = 30; // stopped
-        const auto handle = game::window.getSystemHandle();
+        const auto handle = compat::nativeHandle(game::window);
         const std::int32_t before = *row.setting, clicksBefore = game::saveData.buttonsClicked;
         std::vector<Frame> frames(row.heldFrames, row.box);
         frames.resize(10, apply), frames.push_back(idle), frames.push_back(back);
@@ -59,7 +60,7 @@ TEST_F(SettingsScreen, ApplyActsAfterASecondAndOnlyFullscreenOrAntialiasingReCre
         EXPECT_EQ(volume, (std::vector<int>{100, 100, 100, 100, 100, 30, 30, 30, 30, 30, 30}));
         EXPECT_EQ(game::saveData.buttonsClicked, clicksBefore + row.clicked);
         EXPECT_EQ(int(*row.setting) != before, row.heldFrames == 3); // flipped once, or back
-        EXPECT_EQ(game::window.getSystemHandle() != handle, row.reCreated);
+        EXPECT_EQ(compat::nativeHandle(game::window) != handle, row.reCreated);
     }
 }
 

@@ -2,6 +2,7 @@
 // three sliders, shown on the preview, and the rainbow toggle that only a beaten
 // Zev Azirid reveals. Frames last a quarter second.
 #include "app/GameContext.hpp"
+#include "app/SfmlCompat.hpp"
 #include "screens/SkinScreen.hpp"
 #include "support/ScreenDriver.hpp"
 
@@ -25,8 +26,8 @@ TEST(SkinScreen, TheSlidersMixTheColourAndTheRainbowToggleWaitsForTheUnlock) {
     const sf::Color playerColor = game::saveData.playerColor;
     const bool unlocked = game::saveData.rgbSkinUnlocked, enabled = game::saveData.rgbSkinEnabled;
     // A plain white player shows the tint as it is.
-    const std::vector<sf::Uint8> white(80 * 80 * 4, 255);
-    game::playerTexture.create(80, 80), game::playerTexture.update(white.data());
+    const std::vector<std::uint8_t> white(80 * 80 * 4, 255);
+    (void)compat::resize(game::playerTexture, {80, 80}), game::playerTexture.update(white.data());
     game::window.setView(game::hudView), driver.script.frameStep = sf::milliseconds(250);
     std::vector<Frame> frames(4, press(400, 720));
     frames.insert(frames.end(), {press(607, 520), press(2000, 520), idle, press(1177, 720), press(-100, 720), idle,
@@ -46,9 +47,9 @@ TEST(SkinScreen, TheSlidersMixTheColourAndTheRainbowToggleWaitsForTheUnlock) {
                   14);
         EXPECT_EQ(game::saveData.rgbSkinEnabled, row.unlocked);
         EXPECT_EQ(game::saveData.playerColor, sf::Color(255, 0, 100));
-        EXPECT_EQ(shown.getPixel(960, 290), sf::Color(255, 0, 100));
-        EXPECT_EQ(shown.getPixel(345, 720), row.outline);
-        const sf::Color fill = shown.getPixel(400, 720);
+        EXPECT_EQ(compat::pixel(shown, 960, 290), sf::Color(255, 0, 100));
+        EXPECT_EQ(compat::pixel(shown, 345, 720), row.outline);
+        const sf::Color fill = compat::pixel(shown, 400, 720);
         EXPECT_LE(std::abs(fill.r - row.fill.r) + std::abs(fill.g - row.fill.g) + std::abs(fill.b - row.fill.b), 4);
         EXPECT_EQ(game::saveData.buttonsClicked, clicks + row.clicked);
     }

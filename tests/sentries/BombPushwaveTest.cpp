@@ -1,6 +1,7 @@
 // Bombs: dropped on the player, the fading fuse, the blast's square and window, one hit.
 // Pushwaves: the carry, the edge margin, the wave ids. Run through the real frame loop.
 #include "app/GameContext.hpp"
+#include "app/SfmlCompat.hpp"
 #include "support/RunScenario.hpp"
 
 #include <gtest/gtest.h>
@@ -31,7 +32,7 @@ TEST_F(BombsAndWaves, ASentrysBombFadesOnThePlayerThenHurtsOnceInsideItsSquare) 
 
     // The blast square is 450 units across, centred on its target, and hurts for its
     // 0.25 s whoever walks into it: wholly inside by 2 units, not 2 units out.
-    const float in = 225 - game::playerBounds.width / 2 - 2, out = in + 4;
+    const float in = 225 - compat::width(game::playerBounds) / 2 - 2, out = in + 4;
     const sf::Vector2f offsets[] = {{in, 0}, {-in, 0}, {0, in}, {0, -in}, {out, 0}, {-out, 0}, {0, out}, {0, -out}};
     for (int i = 0; i < 8; i++) {
         game::player.health = 1000, game::playerPosition = start;

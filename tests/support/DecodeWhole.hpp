@@ -4,11 +4,10 @@
 #pragma once
 
 #include <SFML/Audio/SoundBuffer.hpp>
-#include <SFML/Config.hpp>
 #include <string>
 #include <vector>
 
-#if SFML_VERSION_MAJOR == 2 && SFML_VERSION_MINOR < 6
+#ifdef VIZOVID_MPG123 // the game's own decoder, for SFML 2.5
 #include "app/Mp3Stream.hpp"
 
 // The stream with its reading calls opened up.
@@ -21,7 +20,7 @@ inline bool decodeWhole(sf::SoundBuffer& buffer, const std::string& path) {
     Mp3Probe stream;
     if (!stream.openFromFile(path))
         return false;
-    std::vector<sf::Int16> samples;
+    std::vector<std::int16_t> samples;
     sf::SoundStream::Chunk chunk{};
     for (bool more = true; more;) {
         more = stream.onGetData(chunk);

@@ -1,6 +1,7 @@
 #include "support/RunScenario.hpp"
 
 #include "app/GameContext.hpp"
+#include "app/SfmlCompat.hpp"
 #include "run/RunLoop.hpp"
 #include "run/RunSetup.hpp"
 
@@ -19,9 +20,8 @@ void useTestTextures() {
                  {game::laserTexture, 64, 64}, {game::laserAlarmTexture, 64, 15},
                  {game::laserSentryTexture, sentry, sentry}};
     for (const auto& each : plain) {
-        sf::Image image;
-        image.create(each.width, each.height, sf::Color::White);
-        each.texture.loadFromImage(image);
+        sf::Image image = compat::makeImage({each.width, each.height}, sf::Color::White);
+        (void)each.texture.loadFromImage(image);
     }
 }
 

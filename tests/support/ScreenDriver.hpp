@@ -49,7 +49,7 @@ struct ScreenDriver : ScriptedInput {
         script.leftButton = frame.pressed;
         script.keys.clear();
         if (frame.escape)
-            script.keys.push_back(sf::Keyboard::Escape);
+            script.keys.push_back(sf::Keyboard::Key::Escape);
         script.focus = frame.focus;
     }
 

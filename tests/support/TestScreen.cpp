@@ -1,5 +1,6 @@
 #include "support/TestScreen.hpp"
 
+#include "app/SfmlCompat.hpp"
 #include "support/ScreenDriver.hpp"
 
 #include "app/Assets.hpp"
@@ -24,15 +25,15 @@ void loadGameAssets() {
 
 sf::SoundBuffer silence(float seconds) {
     const unsigned rate = 44100;
-    const std::vector<sf::Int16> samples(std::size_t(seconds * rate), 0);
+    const std::vector<std::int16_t> samples(std::size_t(seconds * rate), 0);
     sf::SoundBuffer buffer;
-    buffer.loadFromSamples(samples.data(), samples.size(), 1, rate);
+    (void)compat::loadSamples(buffer, samples.data(), samples.size(), 1, rate);
     return buffer;
 }
 
 sf::Image captureWindow() {
     sf::Texture shot;
-    shot.create(game::window.getSize().x, game::window.getSize().y);
+    (void)compat::resize(shot, game::window.getSize());
     shot.update(game::window);
     return shot.copyToImage();
 }

@@ -1,5 +1,6 @@
 // Buttons and side labels on the real window, the mouse and the clock scripted through the seam.
 #include "app/GameContext.hpp"
+#include "app/SfmlCompat.hpp"
 #include "support/TestScreen.hpp"
 #include "ui/Button.hpp"
 #include "ui/Text.hpp"
@@ -63,8 +64,8 @@ TEST(ButtonOnScreen, TheFarEdgesMissAHeldPressCountsOncePerSoundAndTheFillFadesO
         EXPECT_EQ(Button(0, 0, 10, height, "x", sf::Color::White, 1).label.getCharacterSize(), size) << height;
     const sf::FloatRect caption = button.label.getGlobalBounds();
     const sf::FloatRect side = makeSideLabel("Max FPS:", 510, 240).getGlobalBounds();
-    EXPECT_NEAR(caption.left + caption.width * 0.5f, 960, 5);
-    EXPECT_NEAR(caption.top + caption.height * 0.5f, 540, 5);
-    EXPECT_NEAR(side.left + side.width, 510, 5);
-    EXPECT_NEAR(side.top + side.height * 0.5f, 240, 5);
+    EXPECT_NEAR(compat::left(caption) + compat::width(caption) * 0.5f, 960, 5);
+    EXPECT_NEAR(compat::top(caption) + compat::height(caption) * 0.5f, 540, 5);
+    EXPECT_NEAR(compat::left(side) + compat::width(side), 510, 5);
+    EXPECT_NEAR(compat::top(side) + compat::height(side) * 0.5f, 240, 5);
 }

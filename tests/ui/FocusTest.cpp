@@ -1,6 +1,7 @@
 // The focus of players without a mouse on the real screens, driven frame by frame
 // through the keys and a pad.
 #include "app/GameContext.hpp"
+#include "app/SfmlCompat.hpp"
 #include "screens/DifficultyScreen.hpp"
 #include "screens/MainMenu.hpp"
 #include "screens/SettingsScreen.hpp"
@@ -17,7 +18,7 @@ TEST(FocusedScreens, TheFocusWalksEveryScreenAndActsAsTheMouseAndEscapeDo) {
     // One character a frame: d the Down key, e Enter, D the d-pad down, l the d-pad
     // left, R the stick right, a A, b B, m the mouse moving, '.' nothing.
     const auto show = [&](char c) {
-        driver.script.keys.assign(c == 'd' || c == 'e', c == 'd' ? sf::Keyboard::Down : sf::Keyboard::Return);
+        driver.script.keys.assign(c == 'd' || c == 'e', c == 'd' ? sf::Keyboard::Key::Down : compat::enterKey);
         driver.script.pad = {true, {c == 'R' ? 60.0f : 0, 0}, {c == 'l' ? -100.0f : 0, c == 'D' ? 100.0f : 0},
                              std::vector<unsigned>(c == 'a' || c == 'b', c == 'a' ? input::pad::A : input::pad::B)};
         driver.script.mouse.x += c == 'm' ? 10 : 0;
@@ -31,7 +32,8 @@ TEST(FocusedScreens, TheFocusWalksEveryScreenAndActsAsTheMouseAndEscapeDo) {
         show(frames[0]), game::frameClock.restart(), screen();
         return driver.script.framesEnded + 1;
     };
-    game::buttonSound.resetBuffer(); // never playing: every press counts
+    static const sf::SoundBuffer nothing;
+    game::buttonSound.setBuffer(nothing); // never playing: every press counts
     // The screen, its frames, how many it runs, the change of the Max FPS slider.
     const std::tuple<const char*, void (*)(), std::string, int, int> cases[] = {
         {"B leaves the stats screen", statsScreen, "b", 1, 0},

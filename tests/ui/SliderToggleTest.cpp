@@ -1,6 +1,7 @@
 // Sliders and toggles on the real window, the mouse and the frame time scripted
 // through the seam and each update called by hand, one per frame.
 #include "app/GameContext.hpp"
+#include "app/SfmlCompat.hpp"
 #include "support/TestScreen.hpp"
 #include "ui/Slider.hpp"
 #include "ui/Toggle.hpp"
