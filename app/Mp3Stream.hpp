@@ -3,6 +3,7 @@
 #pragma once
 
 #include <SFML/Audio/SoundStream.hpp>
+#include <cstdint>
 #include <string>
 #include <vector>
 

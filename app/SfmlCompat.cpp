@@ -2,6 +2,7 @@
 #include "app/SfmlCompat.hpp"
 
 #include <cmath>
+#include <cstdint>
 
 namespace compat {
 

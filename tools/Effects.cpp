@@ -11,6 +11,7 @@
 #include <SFML/Audio/OutputSoundFile.hpp>
 
 #include <algorithm>
+#include <cstdint>
 
 namespace gen {
 

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <SFML/Audio/SoundBuffer.hpp>
+#include <cstdint>
 #include <string>
 #include <vector>
 

@@ -7,6 +7,7 @@
 #include "app/Display.hpp"
 #include "app/GameContext.hpp"
 
+#include <cstdint>
 #include <vector>
 
 void openTestScreen() {
