@@ -38,6 +38,13 @@ sf::Image captureWindow() {
     return shot.copyToImage();
 }
 
+std::vector<Frame> framesOf(std::initializer_list<std::pair<Frame, int>> parts) {
+    std::vector<Frame> frames;
+    for (const auto& [frame, count] : parts)
+        frames.insert(frames.end(), std::size_t(count), frame);
+    return frames;
+}
+
 int ScreenDriver::runScreen(void (*screen)(), const std::vector<Frame>& frames, std::function<void(int)> afterFrame) {
     const int start = script.framesEnded;
     maxFrames = start + int(frames.size()) + 5;
