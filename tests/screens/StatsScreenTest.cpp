@@ -9,10 +9,18 @@ namespace {
 
 TEST(StatsScreen, EveryStatisticInItsPlaceWithTimesAndDistanceTruncatedAndBackAnswersUnfocused) {
     SaveData save; // every field is set below, whatever the save file held
-    save.timeSpentDodging = 3660.5f, save.timeSpentDodgingDieSentry = 75.9f, save.distanceTravelled = 12345.9f;
-    save.timesOpenedGame = 1, save.timesHitByProjectile = 2, save.timesDied = 3, save.buttonsClicked = 4;
-    save.timesBeatenDieSentry = 5, save.timesAttemptedDieSentry = 6;
-    save.bestTimeAverage = 59.99f, save.bestTimeHard = 600, save.bestTimeHell = 0;
+    save.timeSpentDodging = 3660.5f;
+    save.timeSpentDodgingDieSentry = 75.9f;
+    save.distanceTravelled = 12345.9f;
+    save.timesOpenedGame = 1;
+    save.timesHitByProjectile = 2;
+    save.timesDied = 3;
+    save.buttonsClicked = 4;
+    save.timesBeatenDieSentry = 5;
+    save.timesAttemptedDieSentry = 6;
+    save.bestTimeAverage = 59.99f;
+    save.bestTimeHard = 600;
+    save.bestTimeHell = 0;
     EXPECT_EQ(statsText(save),
               "Time spent Dodging: 1:01:00\n\nTime spent Dodging the Zev Azirid: 01:15\n\nTimes opened game: 1"
               "\n\nTotal distance travelled: 12345u\n\nTimes hit by a projectile: 2\n\nTimes Died: 3"

@@ -17,7 +17,11 @@ template <typename Sentry> float shotStat(const Sentry& s, int choice) {
 using Upgrades = RunScenario;
 
 TEST_F(Upgrades, RaiseEverySentryOfTheKindAndSayWhatWasRaised) {
-    struct Row { int kind, choice, times; float factor, expected; const char* message; };
+    struct Row {
+        int kind, choice, times;
+        float factor, expected;
+        const char* message;
+    };
     const Row rows[] = {
         // 60 -> 75 -> 90: each step adds a quarter of the base, not of the current value.
         {1, 3, 2, 1.25f, 90, "- Damage of all BULLET SENTRIES\nwas increased by 1.25x\n\n"},
@@ -34,11 +38,16 @@ TEST_F(Upgrades, RaiseEverySentryOfTheKindAndSayWhatWasRaised) {
     };
     void (*place[])(sf::Vector2f) = {createBulletSentry, createHomingSentry, createBombSentry, createPushwaveSentry};
     for (const Row& row : rows) {
-        resetRun(), place[row.kind - 1](sf::Vector2f(141, 450)), place[row.kind - 1](sf::Vector2f(141, 150));
+        resetRun();
+        place[row.kind - 1](sf::Vector2f(141, 450));
+        place[row.kind - 1](sf::Vector2f(141, 150));
         SentryDirector director;
-        director.upgradeChoice = row.choice, director.upgradeFactor = row.factor;
-        for (int n = 0; n < row.times; n++)
-            game::hud = Hud(), applyUpgrade(director, row.kind);
+        director.upgradeChoice = row.choice;
+        director.upgradeFactor = row.factor;
+        for (int n = 0; n < row.times; n++) {
+            game::hud = Hud();
+            applyUpgrade(director, row.kind);
+        }
         EXPECT_EQ(game::hud.messageLog, row.message); // once, however many sentries changed
         const int c = row.choice; // read on the second sentry of the kind: all are raised
         const float raised = row.kind == 1 ? shotStat(game::bulletSentries[1], c)
