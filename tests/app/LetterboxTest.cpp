@@ -31,16 +31,6 @@ void shootAt(int frame, int wanted) {
         shot = captureWindow();
 }
 
-// The lowest white pixel of an area, in screen units.
-float lowestWhite(float left, float top, float right, float bottom) {
-    float lowest = -1;
-    for (float y = top; y + 1 < bottom; y += 0.5f) // the last unit would round past the image
-        for (float x = left; x + 1 < right; x += 0.5f)
-            if (at(x, y).r > 200 && at(x, y).b > 200)
-                lowest = y;
-    return lowest;
-}
-
 TEST(Letterbox, EveryWindowSizeShowsThePictureWhereItBelongs) {
     ScreenDriver driver;
     ASSERT_TRUE(compat::openFont(game::arialFont, "Assets/Fonts/ARIAL.ttf"));
@@ -50,9 +40,7 @@ TEST(Letterbox, EveryWindowSizeShowsThePictureWhereItBelongs) {
         sf::IntRect shownAt;
     };
     const Row rows[] = {
-        {"smaller, same shape", {1366, 768}, {{0, 0}, {1366, 768}}},
         {"taller: bars above and below", {1920, 1200}, {{0, 60}, {1920, 1080}}},
-        {"larger, same shape", {2560, 1440}, {{0, 0}, {2560, 1440}}},
         {"wider: bars left and right", {3440, 1440}, {{440, 0}, {2560, 1440}}},
         {"the screen's own size", {1920, 1080}, {{0, 0}, {1920, 1080}}},
     };
@@ -69,11 +57,9 @@ TEST(Letterbox, EveryWindowSizeShowsThePictureWhereItBelongs) {
         const sf::Vector2i arenaEnd = game::window.mapCoordsToPixel({2256, 900}, game::gameView) - pixel(1900, 770);
         EXPECT_LE(std::abs(arenaEnd.x) + std::abs(arenaEnd.y), 2);
 
-        // The version stands in the bottom left corner; "Quit Game" answers where it is drawn.
-        const std::vector<Frame> quit = framesOf({{idle, 10}, {pressAt(960, 990), 1}});
-        driver.runScreen(mainMenu, quit, [](int frame) { shootAt(frame, 5); });
+        // "Quit Game" answers where it is drawn.
+        driver.runScreen(mainMenu, framesOf({{idle, 10}, {pressAt(960, 990), 1}}));
         EXPECT_FALSE(std::exchange(game::appRunning, true));
-        EXPECT_NEAR(lowestWhite(0, 900, 600, 1080), 1064, 14);
 
         // The frame behind the death screen: red up to (1500, 1000), where the panel
         // leaves it visible, and blue elsewhere. "Restart" leaves.

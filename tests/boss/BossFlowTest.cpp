@@ -57,10 +57,6 @@ TEST(BossFlow, AFightSurvivedSavesThenShowsTheVictoryScreenWithItsSkinLineOnce) 
         EXPECT_EQ(game::saveData.timesDied, died); // no death
         EXPECT_TRUE(game::showMainMenu);
     }
-    game::difficulty = 1;
-    game::saveData.rgbSkinUnlocked = false;
-    game::runActive = true;
-    game::showDeathScreen = true;
 }
 
 } // namespace

@@ -52,12 +52,8 @@ TEST(HeldPress, ActsOnlyOnTheScreenWhereItBegan) {
     };
     for (const Row& row : rows) {
         game::runActive = true;
-        game::difficulty = 1;
         EXPECT_EQ(driver.runScreen(row.screens, row.frames), row.framesRun) << row.name;
     }
-    game::appRunning = true;
-    game::runActive = true;
-    game::showMainMenu = true;
 }
 
 } // namespace

@@ -24,28 +24,10 @@ const Frame apply = press(960, 995);
 struct SettingsScreen : ::testing::Test {
     ScreenDriver driver;
     sf::SoundBuffer longPress = silence(10.0f);
-    // Everything the tests change, to be put back.
-    const bool vsync = game::vsync;
-    const bool fullscreen = game::fullscreen;
-    const bool antialiasing = game::antialiasing;
-    const int maxFps = game::maxFps;
-    const int audio = game::audioVolume;
-    const int music = game::musicVolume;
-    const int level = game::difficulty;
 
     void SetUp() override {
         game::window.setView(game::hudView);
         driver.script.frameStep = sf::milliseconds(250);
-    }
-    void TearDown() override {
-        game::vsync = vsync;
-        game::fullscreen = fullscreen;
-        game::antialiasing = antialiasing;
-        game::maxFps = maxFps;
-        game::audioVolume = audio;
-        game::musicVolume = music;
-        game::difficulty = level;
-        applyDisplaySettings(false);
     }
 };
 

@@ -27,8 +27,6 @@ TEST(SkinScreen, TheSlidersMixTheColourAndTheRainbowToggleWaitsForTheUnlock) {
     ScreenDriver driver;
     const sf::SoundBuffer longPress = silence(10.0f);
     const sf::Texture playerTexture = game::playerTexture;
-    const sf::Color colour = game::saveData.playerColor;
-    const bool unlocked = game::saveData.rgbSkinUnlocked;
     // A plain white player shows the tint as it is.
     const std::vector<std::uint8_t> white(80 * 80 * 4, 255);
     (void)compat::resize(game::playerTexture, {80, 80});
@@ -80,9 +78,6 @@ TEST(SkinScreen, TheSlidersMixTheColourAndTheRainbowToggleWaitsForTheUnlock) {
     // No time guard: "<" on the very first frame leaves.
     EXPECT_EQ(driver.runScreen(skinScreen, {press(120, 120)}), 1);
     game::playerTexture = playerTexture;
-    game::saveData.playerColor = colour;
-    game::saveData.rgbSkinUnlocked = unlocked;
-    game::saveData.rgbSkinEnabled = false;
 }
 
 } // namespace

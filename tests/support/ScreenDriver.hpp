@@ -33,7 +33,14 @@ std::vector<Frame> framesOf(std::initializer_list<std::pair<Frame, int>> parts);
 // What the window shows now.
 sf::Image captureWindow();
 
-struct ScreenDriver : ScriptedInput {
+// Puts back the flags, the settings and the skin that the screens change, as it goes.
+struct KeptGameState {
+    std::function<void()> putBack;
+    KeptGameState();
+    ~KeptGameState() { putBack(); }
+};
+
+struct ScreenDriver : ScriptedInput, KeptGameState {
     int maxFrames = 600;
     std::function<void(int frame)> step;
 

@@ -7,6 +7,7 @@
 #include "app/Display.hpp"
 #include "app/GameContext.hpp"
 
+#include <tuple>
 #include <vector>
 
 void openTestScreen() {
@@ -37,6 +38,24 @@ sf::Image captureWindow() {
     shot.update(game::window);
     return shot.copyToImage();
 }
+
+namespace {
+
+template <typename... Values>
+std::function<void()> keep(Values&... values) {
+    return [&values..., copies = std::make_tuple(values...)] {
+        std::tie(values...) = copies;
+        applyDisplaySettings(false);
+    };
+}
+
+} // namespace
+
+KeptGameState::KeptGameState()
+    : putBack(keep(game::appRunning, game::runActive, game::showMainMenu, game::showDeathScreen, game::difficulty,
+                   game::vsync, game::fullscreen, game::antialiasing, game::maxFps, game::audioVolume,
+                   game::musicVolume, game::saveData.playerColor, game::saveData.rgbSkinUnlocked,
+                   game::saveData.rgbSkinEnabled, game::saveData.bossFightUnlocked)) {}
 
 std::vector<Frame> framesOf(std::initializer_list<std::pair<Frame, int>> parts) {
     std::vector<Frame> frames;
