@@ -6,28 +6,25 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <vector>
 
 namespace {
 
 using BossShots = RunScenario;
 
-TEST_F(BossShots, ABallBouncesOffASideOffBothInACornerAndNeverLeaves) {
+TEST_F(BossShots, ABallBouncesOffASideAndOffBothInACorner) {
     game::frameTime = oneFrame;
     // Into the top wall far from the sides; into the top-left corner, where it turns
-    // back on both axes in the same update; and a fan of courses that must stay inside.
+    // back on both axes in the same update.
     struct Row {
         const char* name;
         sf::Vector2f start;
         float angle, bounced;
         int frames;
     };
-    std::vector<Row> rows = {
+    const Row rows[] = {
         {"into the top wall", {1000, 14}, -60, 60, 1},
         {"into the top left corner", {40, 40}, -135, 45, 30},
     };
-    for (float angle = -180; angle < 180; angle += 7)
-        rows.push_back({"twenty seconds in the arena", {1128, 450}, angle, 0, 60 * 20});
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         BounceBall ball;
@@ -40,10 +37,8 @@ TEST_F(BossShots, ABallBouncesOffASideOffBothInACornerAndNeverLeaves) {
             turns += ball.angle != before;
         }
         EXPECT_TRUE(sf::FloatRect({-50, -50}, {2356, 1000}).contains(ball.position)) << row.angle; // 50 past a wall at most
-        if (row.frames < 60) {
-            EXPECT_EQ(turns, 1);
-            EXPECT_EQ(ball.angle, row.bounced);
-        }
+        EXPECT_EQ(turns, 1);
+        EXPECT_EQ(ball.angle, row.bounced);
     }
 }
 
