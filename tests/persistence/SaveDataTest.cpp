@@ -125,7 +125,8 @@ TEST_F(SaveFile, DamagedAndReformattedFilesReadAsFarAsTheyCan) {
 }
 
 // A save in trouble either keeps the old file whole or, where only the temporary
-// file cannot be made, is written in place; the values in memory stay either way.
+// file cannot be made, is written in place, and then counts only once on the disk;
+// the values in memory stay either way.
 TEST_F(SaveFile, ASaveInTroubleKeepsTheOldFileOrWritesInPlace) {
     static int fsyncError;
     const auto failingFsync = [](int error) {
@@ -140,15 +141,21 @@ TEST_F(SaveFile, ASaveInTroubleKeepsTheOldFileOrWritesInPlace) {
     const struct {
         const char* name;
         std::function<void()> breakIt;
-        bool asNobody, saved;
+        bool asNobody, saved, oldKept;
     } troubles[] = {
-        {"the disk is full", [] { fs::create_symlink("/dev/full", "Data/save.zn.tmp"); }, false, false},
+        {"the disk is full", [] { fs::create_symlink("/dev/full", "Data/save.zn.tmp"); }, false, false, true},
         {"the file is write-protected",
-         [] { fs::permissions("Data/save.zn", fs::perms(0444)); }, true, false},
-        {"fsync fails", failingFsync(EIO), false, false},
-        {"fsync is not supported", failingFsync(ENOTSUP), false, true},
-        {"a folder stands where the new file goes", [] { fs::create_directory("Data/save.zn.tmp"); }, false, true},
-        {"the folder is read-only", [] { fs::permissions("Data", fs::perms(0555)); }, true, true},
+         [] { fs::permissions("Data/save.zn", fs::perms(0444)); }, true, false, true},
+        {"fsync fails", failingFsync(EIO), false, false, true},
+        {"fsync is not supported", failingFsync(ENOTSUP), false, true, false},
+        {"a folder stands where the new file goes", [] { fs::create_directory("Data/save.zn.tmp"); }, false, true, false},
+        {"the folder is read-only", [] { fs::permissions("Data", fs::perms(0555)); }, true, true, false},
+        {"written in place, fsync fails",
+         [=] {
+             fs::create_directory("Data/save.zn.tmp");
+             failingFsync(EIO)();
+         },
+         false, false, false},
     };
     fs::permissions(folder, fs::perms::all);
     for (const auto& trouble : troubles) {
@@ -168,7 +175,7 @@ TEST_F(SaveFile, ASaveInTroubleKeepsTheOldFileOrWritesInPlace) {
         fs::permissions("Data", fs::perms::all);
         fs::remove_all("Data/save.zn.tmp");
         EXPECT_FALSE(fs::is_symlink("Data/save.zn"));
-        EXPECT_EQ(readFile("Data/save.zn") == old, !trouble.saved);
+        EXPECT_EQ(readFile("Data/save.zn") == old, trouble.oldKept);
         EXPECT_EQ(save.timesDied, 6);
         EXPECT_TRUE(save.save()); // the next save writes what memory held all along
         EXPECT_EQ(SaveData().timesDied, 6);

@@ -122,7 +122,7 @@ TEST_F(RunScreens, ThePauseMenuActsOnlyWithTheFocusAndContinuesTheThemeWhereItPa
         EXPECT_TRUE(game::runActive);
         const bool resumed = game::musicSound.getStatus() == sf::SoundSource::Status::Playing;
         EXPECT_EQ(resumed, difficulty == 4);
-        EXPECT_GE(pausedAt, sf::milliseconds(200));
+        EXPECT_GE(pausedAt, sf::milliseconds(100));
         EXPECT_GE(game::musicSound.getPlayingOffset(), pausedAt);
         game::musicSound.stop();
     }
