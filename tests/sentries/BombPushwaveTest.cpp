@@ -1,5 +1,5 @@
 // Bombs: dropped on the player, the fading fuse, the blast's square and window, one hit.
-// Pushwaves: the carry and the edge margin. Run through the real frame loop.
+// Pushwaves: nine segments, the carry and the edge margin. Run through the real frame loop.
 #include "app/GameContext.hpp"
 #include "app/SfmlCompat.hpp"
 #include "support/RunScenario.hpp"
@@ -75,7 +75,8 @@ TEST_F(BombsAndWaves, AWaveCarriesThePlayerFourHundredUnitsButNotOffTheEdge) {
         frame();
         createPushwaveSentry(sf::Vector2f(playerX - 300, 450));
         firePushwave(game::pushwaveSentries[0]);
-        game::pushwaveSentries.clear(); // one wave only
+        EXPECT_EQ(game::pushwaves.size(), 9u); // one wave of nine segments
+        game::pushwaveSentries.clear();
         int carriedFrames = 0;
         for (int f = 0; f < 60 && !game::pushwaves.empty(); f++) {
             frame();
