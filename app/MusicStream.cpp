@@ -49,5 +49,9 @@ void MusicStream::setVolume(float newVolume) {
 }
 
 float MusicStream::getVolume() const {
-    return volume;
+    return stream ? stream->getVolume() : volume;
+}
+
+sf::Time MusicStream::getPlayingOffset() const {
+    return stream ? stream->getPlayingOffset() : sf::Time::Zero;
 }

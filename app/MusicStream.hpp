@@ -19,7 +19,8 @@ public:
     void stop();
     sf::SoundSource::Status getStatus() const;
     void setVolume(float volume);
-    float getVolume() const;
+    float getVolume() const; // what the open theme plays at
+    sf::Time getPlayingOffset() const;
 
 private:
     std::unique_ptr<sf::SoundStream> stream; // the open theme, or none

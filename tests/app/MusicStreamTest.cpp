@@ -10,25 +10,39 @@
 
 namespace {
 
-constexpr auto playing = sf::SoundSource::Status::Playing, paused = sf::SoundSource::Status::Paused,
-               stopped = sf::SoundSource::Status::Stopped;
+const std::string musicFolder = VIZOVID_SOURCE_DIR "/Assets/Music/";
+constexpr auto playing = sf::SoundSource::Status::Playing;
+constexpr auto paused = sf::SoundSource::Status::Paused;
+constexpr auto stopped = sf::SoundSource::Status::Stopped;
 
 TEST(MusicStream, FollowsTheFightThroughPauseAndReset) {
     // Calls: '>' play, '|' pause, '.' stop; and the status each leaves.
-    struct Case { const char* file; std::string calls; std::vector<sf::SoundSource::Status> statuses; };
-    const Case cases[] = {
+    struct Row {
+        const char* file;
+        std::string calls;
+        std::vector<sf::SoundSource::Status> statuses;
+    };
+    const Row rows[] = {
         {"dieSentryTheme.mp3", ">|>.>", {playing, paused, playing, stopped, playing}},
         {"dieSentryTheme.mp3", "|.>.", {stopped, stopped, playing, stopped}},
         {"noSuchTheme.mp3", ">|>", {stopped, stopped, stopped}},
     };
-    for (const Case& c : cases) {
+    for (const Row& row : rows) {
         MusicStream music;
-        EXPECT_EQ(music.openFromFile(std::string(VIZOVID_SOURCE_DIR "/Assets/Music/") + c.file), c.file[0] == 'd');
-        for (std::size_t i = 0; i < c.calls.size(); i++) {
-            c.calls[i] == '>' ? music.play() : c.calls[i] == '|' ? music.pause() : music.stop();
-            EXPECT_EQ(music.getStatus(), c.statuses[i]) << c.file << ", step " << i;
+        EXPECT_EQ(music.openFromFile(musicFolder + row.file), row.file[0] == 'd');
+        for (std::size_t i = 0; i < row.calls.size(); i++) {
+            row.calls[i] == '>' ? music.play() : row.calls[i] == '|' ? music.pause() : music.stop();
+            EXPECT_EQ(music.getStatus(), row.statuses[i]) << row.file << ", step " << i;
         }
     }
+}
+
+// The settings are read before the assets: the theme opens at the music volume set before.
+TEST(MusicStream, TheThemeOpensAtTheVolumeSetBeforeIt) {
+    MusicStream music;
+    music.setVolume(30);
+    ASSERT_TRUE(music.openFromFile(musicFolder + "dieSentryTheme.mp3"));
+    EXPECT_FLOAT_EQ(music.getVolume(), 30);
 }
 
 } // namespace

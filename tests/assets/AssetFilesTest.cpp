@@ -1,7 +1,6 @@
 // The committed asset tree: every file the game loads is there and loads, with the
 // layout the drawing code cuts it to; the shader blurs. Runs from the repository
 // root, under an X display (textures need OpenGL).
-#include "tests/support/DecodeWhole.hpp"
 #include "app/SfmlCompat.hpp"
 
 #include <gtest/gtest.h>
@@ -50,17 +49,15 @@ TEST(Textures, SheetsSlicesAndThePlayerHaveTheSizesTheGameReliesOn) {
 }
 
 // That the game loads every file, the catalogue test of the display tests checks;
-// here the icons, and the lengths that play relies on.
-TEST(Files, IconsAndTheLengthsOfThePressSoundAndTheTheme) {
-    EXPECT_TRUE(sizeOf("../Icons/vizovid-256") == sf::Vector2u(256, 256) && sizeOf("../Icons/vizovid-64").x == 64);
-    sf::SoundBuffer sound, theme;
-    // A held click counts once per playback of the press sound: a tenth to a fifth of a second.
+// here the icons, and the length of the press sound: a held click counts once per
+// playback of it, so it lasts a tenth to a fifth of a second.
+TEST(Files, IconsAndTheLengthOfThePressSound) {
+    EXPECT_EQ(sizeOf("../Icons/vizovid-256"), sf::Vector2u(256, 256));
+    EXPECT_EQ(sizeOf("../Icons/vizovid-64"), sf::Vector2u(64, 64));
+    sf::SoundBuffer sound;
     ASSERT_TRUE(sound.loadFromFile("Assets/Sounds/buttonPress.wav"));
-    const float press = sound.getDuration().asSeconds();
-    EXPECT_TRUE(press >= 0.1f && press <= 0.2f) << press;
-    // The theme outlasts the fight's 227 s programme.
-    ASSERT_TRUE(decodeWhole(theme, "Assets/Music/dieSentryTheme.mp3"));
-    EXPECT_GE(theme.getDuration().asSeconds(), 227.0f);
+    EXPECT_GE(sound.getDuration().asSeconds(), 0.1f);
+    EXPECT_LE(sound.getDuration().asSeconds(), 0.2f);
 }
 
 // One pass, set up the way the pause menu and the death screen do it, over black on
@@ -77,9 +74,11 @@ TEST(BlurShader, SoftensAnEdgeAndLeavesFlatAreasAlone) {
     ASSERT_TRUE(shader.loadFromFile("Assets/Shaders/blur.frag", sf::Shader::Type::Fragment) && texture.loadFromImage(edge)
                 && compat::resize(target, {64, 64}));
     shader.setUniform("texture", texture);
-    shader.setUniform("resolution", sf::Vector2f(64, 64)), shader.setUniform("radius", 7.0f);
+    shader.setUniform("resolution", sf::Vector2f(64, 64));
+    shader.setUniform("radius", 7.0f);
     target.clear(sf::Color::Black);
-    target.draw(compat::Sprite(texture), sf::RenderStates(&shader)), target.display();
+    target.draw(compat::Sprite(texture), sf::RenderStates(&shader));
+    target.display();
     const sf::Image out = target.getTexture().copyToImage();
     const auto red = [&](unsigned x) { return compat::pixel(out, x, 32).r; };
     EXPECT_TRUE(red(30) > 20 && red(33) < 235) << "light and shade cross the edge: " << +red(30) << ", " << +red(33);

@@ -36,7 +36,8 @@ TEST_F(Generator, WritesWhatIsCommitted) {
     for (const auto& entry : fs::recursive_directory_iterator(out)) {
         if (!entry.is_regular_file())
             continue;
-        const std::string file = fs::relative(entry.path(), out).generic_string(), made = entry.path().string();
+        const std::string file = fs::relative(entry.path(), out).generic_string();
+        const std::string made = entry.path().string();
         const std::string committed = "Assets/" + file;
         files++;
         // Pixels and samples rather than bytes: another SFML may compress differently.

@@ -8,7 +8,7 @@ game=$1 source_dir=$2
 
 enter_scratch_folder "$source_dir"
 # A first start's save with line 14, the boss fight, unlocked.
-printf '0\n0\n0\n255 0 0\n0\n240\n1\n0\n0\n50\n0\n0\n0\n1\n0\n0\n0\n0\n0\n0\n0\n50\n0' > Data/save.zn
+cp "$source_dir/tests/fuzz/corpus/boss-unlocked.zn" Data/save.zn
 start_game "$game"
 click 960 540    # "Play"
 click 1710 590   # "DIE"

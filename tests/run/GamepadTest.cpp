@@ -5,19 +5,25 @@
 
 #include <gtest/gtest.h>
 #include <stdexcept>
-#include <tuple>
 
 TEST_F(RunScenario, APadMovesPausesAndContinues) {
     startTestRun(1);
     game::director.eventTimer = -1e9f; // an empty arena
-    // Stick and d-pad; the direction of the step expected.
-    const std::tuple<sf::Vector2f, sf::Vector2f, sf::Vector2i> moves[] = {
-        {{26, 0}, {}, {1, 0}}, {{25, -25}, {}, {0, 0}}, {{}, {-100, 100}, {-1, 1}}};
-    for (const auto& [stick, dpad, direction] : moves) {
+    struct Row {
+        const char* name;
+        sf::Vector2f stick, dpad;
+        sf::Vector2i direction; // of the step
+    };
+    const Row rows[] = {
+        {"the stick just past its dead zone", {26, 0}, {}, {1, 0}},
+        {"the stick on the dead zone", {25, -25}, {}, {0, 0}},
+        {"the d-pad down and left", {}, {-100, 100}, {-1, 1}},
+    };
+    for (const Row& row : rows) {
         const sf::Vector2f start = game::playerPosition;
-        input.script.pad = {true, stick, dpad, {}};
+        input.script.pad = {true, row.stick, row.dpad, {}};
         frames(5); // 59 units each way from a standstill
-        EXPECT_EQ(sf::Vector2i((game::playerPosition - start) / 50.0f), direction) << stick.x << ", " << dpad.x;
+        EXPECT_EQ(sf::Vector2i((game::playerPosition - start) / 50.0f), row.direction) << row.name;
     }
     // Start held, or the pad pulled out; the button that continues on the menu's second frame.
     for (const auto& [connected, resume] : {std::pair{true, input::pad::B}, std::pair{false, input::pad::Start}}) {

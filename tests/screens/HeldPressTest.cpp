@@ -1,8 +1,7 @@
-// One press acts on one screen: a mouse button or Escape still held as a screen
-// opens, or as a nested screen returns to the one that opened it, acts there only
-// once it has been let go. Real screens run one after another as the game strings
-// them together, on 50 ms frames: the press held from the first frame acts on the
-// first screen, and only the new press of the last frame may end the last screen.
+// One press acts on one screen: a mouse button, Escape or B still held as a screen
+// opens, or as a screen opened from another returns to it, acts there only once it
+// has been let go. Frames last 50 ms; the press held from the first frame acts on
+// the first screen, and only the new press of the last frame ends the last one.
 #include "app/GameContext.hpp"
 #include "screens/DeathScreen.hpp"
 #include "screens/MainMenu.hpp"
@@ -11,28 +10,50 @@
 #include "support/ScreenDriver.hpp"
 
 #include <gtest/gtest.h>
-#include <tuple>
-#include <vector>
+
+namespace {
+
+const Frame padB{1800, 1000, false, false, true, true};
+
+// Screens one after the other, as the game strings them together.
+void pauseThenMainMenu() {
+    pauseMenu();
+    mainMenu();
+}
+void deathThenPauseMenu() {
+    deathScreen();
+    pauseMenu();
+}
+void statsThenMainMenu() {
+    statsScreen();
+    mainMenu();
+}
 
 TEST(HeldPress, ActsOnlyOnTheScreenWhereItBegan) {
     ScreenDriver driver;
     driver.script.frameStep = sf::milliseconds(50);
-    Frame escape = idle;
-    escape.escape = true;
-    // The screens in the game's order, what is held and for how many frames, and the new press that leaves.
-    const std::tuple<const char*, void (*)(), Frame, int, Frame> cases[] = {
-        {"\"Quit To Main Menu\" 0.3 s over the main menu's \"Settings\"", [] { pauseMenu(); mainMenu(); },
-         press(960, 890), 6, press(960, 990)},
-        {"the death screen's \"Restart\" over the pause menu's", [] { deathScreen(); pauseMenu(); },
-         press(960, 590), 6, press(960, 440)},
-        {"the stats screen's Escape 0.7 s into the main menu", [] { statsScreen(); mainMenu(); },
-         escape, 14, press(960, 990)},
+    struct Row {
+        const char* name;
+        void (*screens)();
+        std::vector<Frame> frames;
+        int framesRun;
     };
-    for (const auto& [what, screens, held, frames, leave] : cases) {
+    const Row rows[] = {
+        {"\"Quit To Main Menu\" held over the main menu's \"Settings\"", pauseThenMainMenu,
+         framesOf({{press(960, 890), 6}, {idle, 1}, {press(960, 990), 1}}), 8},
+        {"the death screen's \"Restart\" held over the pause menu's", deathThenPauseMenu,
+         framesOf({{press(960, 590), 6}, {idle, 1}, {press(960, 440), 1}}), 8},
+        {"the stats screen's Escape held 0.7 s into the main menu", statsThenMainMenu,
+         framesOf({{escape, 14}, {idle, 1}, {press(960, 990), 1}}), 16},
+        {"Escape leaving the stats screen opened from the main menu", mainMenu,
+         framesOf({{press(1122, 690), 4}, {idle, 1}, {escape, 14}, {idle, 1}, {press(960, 990), 1}}), 21},
+        {"B leaving the settings opened from the pause menu", pauseMenu,
+         framesOf({{press(960, 740), 1}, {idle, 1}, {padB, 6}, {idle, 1}, {press(960, 440), 1}}), 10},
+    };
+    for (const Row& row : rows) {
         game::runActive = true;
-        std::vector<Frame> script(frames, held);
-        script.insert(script.end(), {idle, leave});
-        EXPECT_EQ(driver.runScreen(screens, script), frames + 2) << what;
+        EXPECT_EQ(driver.runScreen(row.screens, row.frames), row.framesRun) << row.name;
     }
-    game::appRunning = game::runActive = game::showMainMenu = true;
 }
+
+} // namespace

@@ -1,5 +1,5 @@
 // The main menu and the difficulty selection, driven frame by frame: their time
-// guards at the boundary, the locked "DIE" and its notice.
+// guards at the boundary, the screens each button opens, the locked "DIE" and its notice.
 #include "app/GameContext.hpp"
 #include "screens/DifficultyScreen.hpp"
 #include "screens/MainMenu.hpp"
@@ -12,63 +12,86 @@
 
 namespace {
 
+const Frame quitGame = press(960, 990);
+
 class Menus : public ::testing::Test {
 protected:
     ScreenDriver driver;
     sf::SoundBuffer longPress = silence(5.0f);
-    int clicksBefore = 0;
 
     void SetUp() override {
         game::buttonSound.setBuffer(longPress);
         game::buttonSound.stop();
-        game::appRunning = true;
-        game::difficulty = 1;
-        game::saveData.bossFightUnlocked = false;
-        clicksBefore = game::saveData.buttonsClicked;
-    }
-    void TearDown() override {
-        game::buttonSound.stop();
-        game::appRunning = true;
-        game::difficulty = 1;
         game::saveData.bossFightUnlocked = false;
     }
+    void TearDown() override { game::buttonSound.stop(); }
 };
 
 // The main menu saves as it opens. Its guards are strict: "Quit Game" after 0.1 s,
 // Escape (which saves again) after 0.4 s, both timed again from zero when a
 // sub-screen returns, and only with the focus.
 TEST_F(Menus, TheMainMenuQuitsOnlyPastItsGuardsAndWithTheFocus) {
-    const Frame quit = press(960, 990), settings = press(960, 840), escape{1800, 1000, false, true};
+    const Frame settings = press(960, 840);
+    const Frame back = press(120, 120);
     const Frame unfocused{960, 990, true, true, false};
-    const struct {
+    struct Row {
         const char* name;
         int stepMs;
         std::vector<Frame> frames;
-        int framesRun, clicks; // one sound, one count
-    } scripts[] = {
-        {"Quit Game at 0, 0.05, 0.1, 0.15 s", 50, {quit, quit, quit, quit}, 4, 1},
-        {"Escape at 0 .. 0.5 s", 100, std::vector<Frame>(6, escape), 6, 0},
-        {"Settings at 0.2 s, left by Escape held through 0.1 .. 0.4 s",
-         100, {settings, settings, settings, escape, escape, escape, escape, idle, quit, quit}, 9, 1},
-        {"half a second without the focus", 17, std::vector<Frame>(30, unfocused), 31, 1},
+        int framesRun;
+        int clicks; // one sound, one count
     };
-    for (const auto& script : scripts) {
-        SCOPED_TRACE(script.name);
+    const Row rows[] = {
+        {"Quit Game at 0, 0.05, 0.1, 0.15 s", 50, framesOf({{quitGame, 4}}), 4, 1},
+        {"Escape at 0 .. 0.5 s", 100, framesOf({{escape, 6}}), 6, 0},
+        {"Settings at 0.15 s; Quit Game waits 0.1 s again once it returns", 50,
+         framesOf({{settings, 4}, {idle, 1}, {back, 1}, {idle, 1}, {quitGame, 2}}), 9, 1},
+        {"half a second without the focus", 17, framesOf({{unfocused, 30}}), 31, 1},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
         game::appRunning = true;
         game::buttonSound.stop();
         const int clicks = game::saveData.buttonsClicked;
-        driver.script.frameStep = sf::milliseconds(script.stepMs);
-        std::vector<Frame> frames = script.frames;
-        frames.insert(frames.end(), 3, quit); // focused again
+        driver.script.frameStep = sf::milliseconds(row.stepMs);
+        std::vector<Frame> frames = row.frames;
+        frames.insert(frames.end(), 3, quitGame); // focused again
         std::remove("Data/save.zn");
         game::saveData.timesDied = 4321;
-        const auto savedOnOpening = [](int frame) {
-            EXPECT_TRUE(frame != 1 || std::exchange(game::saveData.timesDied, 4322) == SaveData().timesDied);
+        const auto changedOnceOpen = [](int frame) {
+            if (frame == 1)
+                game::saveData.timesDied = 4322;
         };
-        EXPECT_EQ(driver.runScreen(mainMenu, frames, savedOnOpening), script.framesRun);
-        EXPECT_EQ(SaveData().timesDied, script.clicks ? 4321 : 4322); // only Escape saves again
+        EXPECT_EQ(driver.runScreen(mainMenu, frames, changedOnceOpen), row.framesRun);
+        EXPECT_EQ(SaveData().timesDied, row.clicks ? 4321 : 4322); // saved as it opens; only Escape saves again
         EXPECT_FALSE(game::appRunning);
-        EXPECT_EQ(game::saveData.buttonsClicked - clicks, script.clicks);
+        EXPECT_EQ(game::saveData.buttonsClicked - clicks, row.clicks);
+    }
+}
+
+// "Your Skin" opens the skin screen, whose red slider lies where the stats screen
+// shows only text; each is left by its "<", and then "Quit Game" ends the menu.
+TEST_F(Menus, YourSkinAndYourStatsOpenTheirOwnScreens) {
+    const Frame redKnob = press(607, 520);
+    const Frame redTrackEnd = press(2000, 520);
+    struct Row {
+        const char* name;
+        Frame button;
+        std::uint8_t red;
+    };
+    const Row rows[] = {
+        {"\"Your Skin\"", press(797, 690), 255},
+        {"\"Your Stats\"", press(1122, 690), 10},
+    };
+    for (const Row& row : rows) {
+        game::saveData.playerColor = sf::Color(10, 200, 30);
+        game::appRunning = true;
+        const std::vector<Frame> frames = framesOf(
+            {{row.button, 8}, {idle, 1}, {redKnob, 1}, {redTrackEnd, 1}, {idle, 1}, {press(120, 120), 1}, {idle, 1},
+             {quitGame, 8}});
+        EXPECT_EQ(driver.runScreen(mainMenu, frames), 19) << row.name;
+        EXPECT_EQ(game::saveData.playerColor.r, row.red) << row.name;
+        EXPECT_FALSE(game::appRunning) << row.name;
     }
 }
 
@@ -76,20 +99,18 @@ TEST_F(Menus, PlayActsAtOnceAndAHeldPressWaitsForTheDifficultyGuard) {
     // Over the part of "Play" that covers "Hard": "Play" on the first frame, let go
     // and pressed again at once, then "Hard" once the selection has been open 0.2 s.
     driver.script.frameStep = sf::milliseconds(50);
-    driver.press(800, 560);
-    driver.step = [this](int frame) { frame == 1 ? driver.release() : driver.press(800, 560); };
-    mainMenu();
+    const Frame playOverHard = press(800, 560);
+    EXPECT_EQ(driver.runScreen(mainMenu, {playOverHard, idle, playOverHard, playOverHard, playOverHard}), 5);
     EXPECT_TRUE(game::appRunning);
     EXPECT_EQ(game::difficulty, 2);
-    EXPECT_EQ(driver.script.framesEnded, 4); // the selection's frames read 0 .. 0.2
 }
 
 // A locked "DIE" shows its notice, which keeps "Average" from answering; "OK" closes
 // it even without the focus, and a press still held then acts on what lies under it.
 TEST_F(Menus, ALockedDieShowsTheNoticeUntilOk) {
-    std::vector<Frame> frames(20, press(1710, 590)); // "DIE", past its 0.2 s
-    frames.insert(frames.end(), {idle, press(210, 590), press(210, 590), idle});
-    frames.insert(frames.end(), {Frame{760, 650, true, false, false}, press(760, 650)}); // "OK" over "Hard"
+    const Frame okUnfocused{760, 650, true, false, false};
+    const std::vector<Frame> frames = framesOf({{press(1710, 590), 20}, {idle, 1}, {press(210, 590), 2}, {idle, 1},
+                                                {okUnfocused, 1}, {press(760, 650), 1}});
     EXPECT_EQ(driver.runScreen(difficultyScreen, frames), 26);
     EXPECT_EQ(game::difficulty, 2);
 }
@@ -98,14 +119,21 @@ TEST_F(Menus, ALockedDieShowsTheNoticeUntilOk) {
 TEST_F(Menus, EachDifficultyButtonChoosesItsRun) {
     game::saveData.bossFightUnlocked = true;
     driver.script.frameStep = sf::milliseconds(100);
-    const struct {
+    struct Row {
+        const char* name;
         float x;
         int difficulty;
-    } choices[] = {{210, 1}, {710, 2}, {1210, 3}, {1710, 4}};
-    for (const auto& choice : choices) {
-        const Frame held{choice.x, 590, true, false, choice.difficulty != 4};
-        EXPECT_EQ(driver.runScreen(difficultyScreen, std::vector<Frame>(3, held)), 3);
-        EXPECT_EQ(game::difficulty, choice.difficulty);
+    };
+    const Row rows[] = {
+        {"Average", 210, 1},
+        {"Hard", 710, 2},
+        {"HELL", 1210, 3},
+        {"DIE, unfocused", 1710, 4},
+    };
+    for (const Row& row : rows) {
+        const Frame held{row.x, 590, true, false, row.difficulty != 4};
+        EXPECT_EQ(driver.runScreen(difficultyScreen, framesOf({{held, 3}})), 3) << row.name;
+        EXPECT_EQ(game::difficulty, row.difficulty) << row.name;
     }
 }
 

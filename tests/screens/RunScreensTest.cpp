@@ -43,9 +43,6 @@ protected:
     void TearDown() override {
         game::buttonSound.stop();
         game::musicSound.stop();
-        game::saveData.bossFightUnlocked = false;
-        game::difficulty = 1;
-        game::runActive = game::showDeathScreen = game::showMainMenu = true;
     }
 
     // Dies with the run time on the difficulty, looks for the unlock line on the
@@ -63,54 +60,70 @@ protected:
 
 // Deaths in a row; a fresh row starts with no best times and the fight locked.
 TEST_F(RunScreens, TheDeathScreenKeepsBestTimesAndUnlocksTheFightOnce) {
-    const struct {
+    struct Row {
+        const char* name;
         bool fresh;
         int difficulty;
         float runTime;
         bool restart;
         float best[3]; // Average, Hard, HELL afterwards
         bool unlocked, lineShown;
-    } deaths[] = {
-        {true, 2, 150.5f, false, {0, 150.5f, 0}, true, true},
-        {false, 2, 160, true, {0, 160, 0}, true, false},
-        {false, 2, 100, false, {0, 160, 0}, true, false},
-        {true, 2, 149.99f, false, {0, 149.99f, 0}, false, false},
-        {true, 3, 74.99f, false, {0, 0, 74.99f}, false, false},
-        {false, 3, 75, false, {0, 0, 75}, true, true},
-        {true, 1, 500, false, {500, 0, 0}, false, false},
-        {true, 4, 300, false, {0, 0, 0}, false, false},
+    };
+    const Row rows[] = {
+        {"Hard past 2:30 unlocks the fight", true, 2, 150.5f, false, {0, 150.5f, 0}, true, true},
+        {"a better Hard time, already unlocked", false, 2, 160, true, {0, 160, 0}, true, false},
+        {"a worse Hard time keeps the best", false, 2, 100, false, {0, 160, 0}, true, false},
+        {"Hard just short of 2:30", true, 2, 149.99f, false, {0, 149.99f, 0}, false, false},
+        {"HELL just short of 1:15", true, 3, 74.99f, false, {0, 0, 74.99f}, false, false},
+        {"HELL after 1:15", false, 3, 75, false, {0, 0, 75}, true, true},
+        {"Average never unlocks", true, 1, 500, false, {500, 0, 0}, false, false},
+        {"the boss fight keeps no best time", true, 4, 300, false, {0, 0, 0}, false, false},
     };
     SaveData& save = game::saveData;
-    for (const auto& death : deaths) {
-        SCOPED_TRACE(death.difficulty * 1000 + death.runTime);
-        if (death.fresh)
-            save.bestTimeAverage = save.bestTimeHard = save.bestTimeHell = 0, save.bossFightUnlocked = false;
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        if (row.fresh) {
+            save.bestTimeAverage = 0;
+            save.bestTimeHard = 0;
+            save.bestTimeHell = 0;
+            save.bossFightUnlocked = false;
+        }
         const int died = save.timesDied;
         game::musicSound.play();
-        die(death.difficulty, death.runTime, death.restart ? restartY : 740);
+        die(row.difficulty, row.runTime, row.restart ? restartY : 740);
         EXPECT_EQ(save.timesDied, died + 1);
-        EXPECT_EQ(save.bestTimeAverage, death.best[0]);
-        EXPECT_EQ(save.bestTimeHard, death.best[1]);
-        EXPECT_EQ(save.bestTimeHell, death.best[2]);
-        EXPECT_EQ(save.bossFightUnlocked, death.unlocked);
-        EXPECT_EQ(lineSeen, death.lineShown);
-        EXPECT_EQ(game::showMainMenu, !death.restart);
+        EXPECT_EQ(save.bestTimeAverage, row.best[0]);
+        EXPECT_EQ(save.bestTimeHard, row.best[1]);
+        EXPECT_EQ(save.bestTimeHell, row.best[2]);
+        EXPECT_EQ(save.bossFightUnlocked, row.unlocked);
+        EXPECT_EQ(lineSeen, row.lineShown);
+        EXPECT_EQ(game::showMainMenu, !row.restart);
         EXPECT_EQ(game::musicSound.getStatus(), sf::SoundSource::Status::Stopped);
     }
 }
 
-// Unfocused, neither "Restart" nor Escape does a thing; "Continue" resumes the
-// music, which the menu paused, only in the boss fight.
-TEST_F(RunScreens, ThePauseMenuPausesTheMusicAndActsOnlyWithTheFocus) {
+// Unfocused, neither "Restart" nor Escape does a thing. The menu pauses the music;
+// in the boss fight "Continue" takes it on from where it paused.
+TEST_F(RunScreens, ThePauseMenuActsOnlyWithTheFocusAndContinuesTheThemeWhereItPaused) {
     const Frame unfocused{960, 590, true, true, false};
     for (int difficulty : {1, 4}) {
+        SCOPED_TRACE(difficulty);
         game::difficulty = difficulty;
         game::musicSound.play();
-        EXPECT_EQ(driver.runScreen(pauseMenu, {unfocused, unfocused, unfocused, idle, press(960, 440)},
-                                   [](int frame) { EXPECT_TRUE(frame > 1 || game::musicSound.getStatus() == sf::SoundSource::Status::Paused); }),
-                  5);
+        sf::sleep(sf::milliseconds(300)); // the theme plays a while, silently
+        sf::Time pausedAt;
+        const auto paused = [&pausedAt](int frame) {
+            if (frame == 1)
+                pausedAt = game::musicSound.getPlayingOffset();
+            EXPECT_EQ(game::musicSound.getStatus(), sf::SoundSource::Status::Paused);
+        };
+        const std::vector<Frame> frames = framesOf({{unfocused, 3}, {idle, 1}, {press(960, 440), 1}});
+        EXPECT_EQ(driver.runScreen(pauseMenu, frames, paused), 5);
         EXPECT_TRUE(game::runActive);
-        EXPECT_EQ(game::musicSound.getStatus(), difficulty == 4 ? sf::SoundSource::Status::Playing : sf::SoundSource::Status::Paused);
+        const bool resumed = game::musicSound.getStatus() == sf::SoundSource::Status::Playing;
+        EXPECT_EQ(resumed, difficulty == 4);
+        EXPECT_GE(pausedAt, sf::milliseconds(100));
+        EXPECT_GE(game::musicSound.getPlayingOffset(), pausedAt);
         game::musicSound.stop();
     }
 }
@@ -122,14 +135,23 @@ TEST_F(RunScreens, ThePauseMenuLeadsStraightToTheNextRunOrToTheMenu) {
     useTestTextures();
     const int deaths = game::saveData.timesDied;
     game::showMainMenu = false;
-    const Frame escape{1800, 1000, false, true}, quit = press(960, 990);
-    const std::vector<Frame> frames = {idle, idle, escape, press(960, 590), // run 1, paused, "Restart"
-                                       idle, idle, escape, press(960, 890), // run 2, paused, "Quit To Main Menu"
-                                       idle, idle, idle, idle, quit, quit, quit}; // the menu's "Quit Game"
-    const auto newRun = [](int frame) { // run 1 had three frames; run 2 has had two
-        EXPECT_TRUE(frame != 5 || game::player.runTime == 2 * oneFrame) << game::player.runTime;
+    const std::vector<Frame> frames = framesOf({
+        {idle, 2},             // run 1
+        {escape, 1},           // paused
+        {press(960, 590), 1},  // "Restart"
+        {idle, 2},             // run 2
+        {escape, 1},           // paused
+        {press(960, 890), 1},  // "Quit To Main Menu"
+        {idle, 4},             // the main menu
+        {press(960, 990), 3},  // "Quit Game"
+    });
+    float secondRunTime = 0; // run 1 had three frames; run 2 has had two by frame 5
+    const auto newRun = [&secondRunTime](int frame) {
+        if (frame == 5)
+            secondRunTime = game::player.runTime;
     };
     EXPECT_EQ(driver.runScreen(runScreens, frames, newRun), 15);
+    EXPECT_EQ(secondRunTime, 2 * oneFrame);
     EXPECT_FALSE(game::appRunning);
     EXPECT_EQ(game::saveData.timesDied, deaths);
 }

@@ -12,6 +12,10 @@
 #include <cstdlib>
 #include <vector>
 
+namespace {
+
+sf::Image shown; // the window on the screen's 13th frame
+
 // Held on the toggle's place, with Escape down but no focus, it would flip at 0.5 s
 // (frame 3); the window caught at frame 13 shows its left outline at x = 340..350
 // and its middle: the background until the unlock, then yellow and orange at alpha
@@ -23,27 +27,45 @@ TEST(SkinScreen, TheSlidersMixTheColourAndTheRainbowToggleWaitsForTheUnlock) {
     ScreenDriver driver;
     const sf::SoundBuffer longPress = silence(10.0f);
     const sf::Texture playerTexture = game::playerTexture;
-    const sf::Color playerColor = game::saveData.playerColor;
-    const bool unlocked = game::saveData.rgbSkinUnlocked, enabled = game::saveData.rgbSkinEnabled;
     // A plain white player shows the tint as it is.
     const std::vector<std::uint8_t> white(80 * 80 * 4, 255);
-    (void)compat::resize(game::playerTexture, {80, 80}), game::playerTexture.update(white.data());
-    game::window.setView(game::hudView), driver.script.frameStep = sf::milliseconds(250);
-    std::vector<Frame> frames(4, press(400, 720));
-    frames.insert(frames.end(), {press(607, 520), press(2000, 520), idle, press(1177, 720), press(-100, 720), idle,
-                                 press(667, 920), press(877, 920), idle, idle});
-    for (Frame& frame : frames)
-        frame.escape = true, frame.focus = false;
-    const struct { bool unlocked; Frame leave; int clicked; sf::Color outline, fill; } rows[] = {
-        {false, press(120, 120), 1, {8, 8, 8}, {8, 8, 8}},
-        {true, Frame{1800, 1000, false, true}, 0, {255, 255, 0}, {194, 115, 2}}};
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.unlocked);
-        game::buttonSound.setBuffer(longPress), game::saveData.playerColor = sf::Color(10, 200, 30, 255);
-        game::saveData.rgbSkinUnlocked = row.unlocked, game::saveData.rgbSkinEnabled = false, frames.back() = row.leave;
+    (void)compat::resize(game::playerTexture, {80, 80});
+    game::playerTexture.update(white.data());
+    game::window.setView(game::hudView);
+    driver.script.frameStep = sf::milliseconds(250);
+    std::vector<Frame> frames = framesOf({
+        {press(400, 720), 4},                            // the rainbow toggle's place
+        {press(607, 520), 1}, {press(2000, 520), 1},     // red dragged full
+        {idle, 1},
+        {press(1177, 720), 1}, {press(-100, 720), 1},    // green dragged off
+        {idle, 1},
+        {press(667, 920), 1}, {press(877, 920), 1},      // blue dragged to 100
+        {idle, 2},
+    });
+    for (Frame& frame : frames) {
+        frame.escape = true;
+        frame.focus = false;
+    }
+    struct Row {
+        const char* name;
+        bool unlocked;
+        Frame leave;
+        int clicked;
+        sf::Color outline, fill;
+    };
+    const Row rows[] = {
+        {"locked: no toggle, left by \"<\"", false, press(120, 120), 1, {8, 8, 8}, {8, 8, 8}},
+        {"unlocked: the toggle flips, left by Escape", true, escape, 0, {255, 255, 0}, {194, 115, 2}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        game::buttonSound.setBuffer(longPress);
+        game::saveData.playerColor = sf::Color(10, 200, 30, 255);
+        game::saveData.rgbSkinUnlocked = row.unlocked;
+        game::saveData.rgbSkinEnabled = false;
+        frames.back() = row.leave;
         const std::int32_t clicks = game::saveData.buttonsClicked;
-        sf::Image shown;
-        EXPECT_EQ(driver.runScreen(skinScreen, frames, [&](int frame) { shown = frame == 13 ? captureWindow() : shown; }),
+        EXPECT_EQ(driver.runScreen(skinScreen, frames, [](int frame) { shown = frame == 13 ? captureWindow() : shown; }),
                   14);
         EXPECT_EQ(game::saveData.rgbSkinEnabled, row.unlocked);
         EXPECT_EQ(game::saveData.playerColor, sf::Color(255, 0, 100));
@@ -55,6 +77,7 @@ TEST(SkinScreen, TheSlidersMixTheColourAndTheRainbowToggleWaitsForTheUnlock) {
     }
     // No time guard: "<" on the very first frame leaves.
     EXPECT_EQ(driver.runScreen(skinScreen, {press(120, 120)}), 1);
-    game::playerTexture = playerTexture, game::saveData.playerColor = playerColor;
-    game::saveData.rgbSkinUnlocked = unlocked, game::saveData.rgbSkinEnabled = enabled;
+    game::playerTexture = playerTexture;
 }
+
+} // namespace

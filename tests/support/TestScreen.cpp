@@ -8,6 +8,7 @@
 #include "app/GameContext.hpp"
 
 #include <cstdint>
+#include <tuple>
 #include <vector>
 
 void openTestScreen() {
@@ -37,6 +38,31 @@ sf::Image captureWindow() {
     (void)compat::resize(shot, game::window.getSize());
     shot.update(game::window);
     return shot.copyToImage();
+}
+
+namespace {
+
+template <typename... Values>
+std::function<void()> keep(Values&... values) {
+    return [&values..., copies = std::make_tuple(values...)] {
+        std::tie(values...) = copies;
+        applyDisplaySettings(false);
+    };
+}
+
+} // namespace
+
+KeptGameState::KeptGameState()
+    : putBack(keep(game::appRunning, game::runActive, game::showMainMenu, game::showDeathScreen, game::difficulty,
+                   game::vsync, game::fullscreen, game::antialiasing, game::maxFps, game::audioVolume,
+                   game::musicVolume, game::saveData.playerColor, game::saveData.rgbSkinUnlocked,
+                   game::saveData.rgbSkinEnabled, game::saveData.bossFightUnlocked)) {}
+
+std::vector<Frame> framesOf(std::initializer_list<std::pair<Frame, int>> parts) {
+    std::vector<Frame> frames;
+    for (const auto& [frame, count] : parts)
+        frames.insert(frames.end(), std::size_t(count), frame);
+    return frames;
 }
 
 int ScreenDriver::runScreen(void (*screen)(), const std::vector<Frame>& frames, std::function<void(int)> afterFrame) {

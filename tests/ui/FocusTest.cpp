@@ -1,56 +1,102 @@
-// The focus of players without a mouse on the real screens, driven frame by frame
-// through the keys and a pad.
+// The focus of players without a mouse: how the ring moves over a screen's widgets,
+// what left and right do to a slider or a toggle, and what presses a button.
 #include "app/GameContext.hpp"
 #include "app/SfmlCompat.hpp"
-#include "screens/DifficultyScreen.hpp"
-#include "screens/MainMenu.hpp"
-#include "screens/SettingsScreen.hpp"
-#include "screens/SkinScreen.hpp"
-#include "screens/StatsScreen.hpp"
-#include "support/ScreenDriver.hpp"
+#include "support/TestScreen.hpp"
+#include "ui/Button.hpp"
+#include "ui/FocusRing.hpp"
+#include "ui/Slider.hpp"
+#include "ui/Toggle.hpp"
 
 #include <gtest/gtest.h>
 #include <string>
-#include <tuple>
 
-TEST(FocusedScreens, TheFocusWalksEveryScreenAndActsAsTheMouseAndEscapeDo) {
-    ScreenDriver driver;
-    // One character a frame: d the Down key, e Enter, D the d-pad down, l the d-pad
-    // left, R the stick right, a A, b B, m the mouse moving, '.' nothing.
-    const auto show = [&](char c) {
-        driver.script.keys.assign(c == 'd' || c == 'e', c == 'd' ? sf::Keyboard::Key::Down : compat::enterKey);
-        driver.script.pad = {true, {c == 'R' ? 60.0f : 0, 0}, {c == 'l' ? -100.0f : 0, c == 'D' ? 100.0f : 0},
-                             std::vector<unsigned>(c == 'a' || c == 'b', c == 'a' ? input::pad::A : input::pad::B)};
-        driver.script.mouse.x += c == 'm' ? 10 : 0;
-    };
-    const int clicked = game::saveData.buttonsClicked, maxFps = game::maxFps, showFps = game::showFps;
-    // Runs the screen on the frames, then idle ones, from the same Max FPS; returns how many frames it ran.
-    const auto play = [&](void (*screen)(), const std::string& frames) {
-        driver.script.framesEnded = 0, driver.maxFrames = int(frames.size()) + 5, game::maxFps = maxFps;
-        driver.step = [&](int ended) { show(ended < int(frames.size()) ? frames[ended] : '.'); };
-        input::useScript(&driver.script); // nothing held yet
-        show(frames[0]), game::frameClock.restart(), screen();
-        return driver.script.framesEnded + 1;
-    };
-    static const sf::SoundBuffer nothing;
-    game::buttonSound.setBuffer(nothing); // never playing: every press counts
-    // The screen, its frames, how many it runs, the change of the Max FPS slider.
-    const std::tuple<const char*, void (*)(), std::string, int, int> cases[] = {
-        {"B leaves the stats screen", statsScreen, "b", 1, 0},
-        {"B leaves the skin screen", skinScreen, "b", 1, 0},
-        {"the main menu ignores B; its fifth button is \"Quit Game\"", mainMenu, "b.d.D.d.R.d.a", 13, 0},
-        {"the difficulty screen ignores B; A acts once a press, after the guard", difficultyScreen,
-         "b.R" + std::string(20, 'a') + ".e", 25, 0},
-        {"B leaves the settings; right steps the slider, and held from 0.4 s on every 0.05 s", settingsScreen,
-         "d.d" + std::string(56, 'R') + "b", 60, 12},
-        // After the mouse moved, the first right only shows the focus again; held, it
-        // runs 0.4 s later. A held left flips the toggle once.
-        {"the mouse hides the focus", settingsScreen, "d.d.m" + std::string(57, 'R') + "l.d.lll.b", 71, 10}};
-    for (const auto& [what, screen, frames, ran, fpsChange] : cases) {
-        EXPECT_EQ(play(screen, frames), ran) << what;
-        EXPECT_EQ(game::maxFps - maxFps, fpsChange) << what;
-    }
-    EXPECT_EQ(game::saveData.buttonsClicked, clicked + 3); // "Quit Game", and "Average" twice
-    EXPECT_NE(int(game::showFps), showFps);
-    game::appRunning = true, game::showFps = showFps != 0;
+namespace {
+
+using Key = sf::Keyboard::Key;
+
+// One character a frame: u, d, l and r the arrow keys, e Enter, D a pad's d-pad
+// down, R its stick right, a its A, m the mouse moving, '.' nothing held.
+void show(input::Script& script, char c) {
+    const char names[] = "udlre";
+    const Key keys[] = {Key::Up, Key::Down, Key::Left, Key::Right, compat::enterKey};
+    script.keys.clear();
+    for (int i = 0; i < 5; i++)
+        if (c == names[i])
+            script.keys.push_back(keys[i]);
+    const std::vector<unsigned> buttons(c == 'a', input::pad::A);
+    script.pad = {true, {c == 'R' ? 60.0f : 0, 0}, {0, c == 'D' ? 100.0f : 0}, buttons};
+    script.mouse.x += c == 'm' ? 10 : 0;
 }
+
+// A key held for the given frames of 1/60 s.
+std::string held(char key, int frames) {
+    return std::string(std::size_t(frames), key);
+}
+
+// A button, a slider from 0 to 100 at 50, a toggle and a button, in reading order.
+TEST(FocusRing, MovesBothWaysWrapsAndStepsTheFocusedSliderOrToggle) {
+    ScriptedInput input;
+    openTestScreen();
+    game::window.setView(game::hudView);
+    game::frameTime = 1.0f / 60.0f;
+    struct Row {
+        const char* name;
+        std::string keys;
+        int focused; // -1: none shown
+        std::int32_t volume;
+        int flips, presses;
+    };
+    const Row rows[] = {
+        {"the first press only shows the focus, on the first widget", "d", 0, 50, 0, 0},
+        {"Down moves on in reading order", "d.d", 1, 50, 0, 0},
+        {"Up moves back", "d.d.d.u", 1, 50, 0, 0},
+        {"Up from the first widget wraps to the last", "d.u", 3, 50, 0, 0},
+        {"Down from the last widget wraps to the first", "d.u.d", 0, 50, 0, 0},
+        {"Right moves on from a button", "d.r", 1, 50, 0, 0},
+        {"Right and Left step a slider once a press", "d.d.r.r.r.l", 1, 52, 0, 0},
+        {"a held Right steps again from 0.4 s on, every 0.05 s", "d.d" + held('r', 30), 1, 53, 0, 0},
+        {"a held Left runs down the same way", "d.d" + held('l', 60), 1, 37, 0, 0},
+        {"a step stops at the top of a slider's range", "d.d" + held('r', 240), 1, 100, 0, 0},
+        {"a step stops at the bottom of a slider's range", "d.d" + held('l', 240), 1, 0, 0, 0},
+        {"a held Left flips a toggle only once", "d.d.d" + held('l', 60), 2, 50, 1, 0},
+        {"Right flips it once a press", "d.d.d.r.r", 2, 50, 2, 0},
+        {"the stick and the d-pad move it too", "R.D.D", 2, 50, 0, 0},
+        {"the mouse moving hides it; the next press only shows it again", "d.d.m.d", 1, 50, 0, 0},
+        {"Enter presses the focused button once a press", "d.u.eee.e", 3, 50, 0, 2},
+        {"a pad's A presses it too", "d.aaa", 0, 50, 0, 1},
+        {"no press before the focus shows", "e", -1, 50, 0, 0},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        std::int32_t volume = 50;
+        bool vsync = false;
+        Button first(960, 100, 400, 100, "first", sf::Color::White, 5);
+        Slider slider(960, 300, 800, 20, 0, 100, &volume, sf::Color::White, sf::Color::Blue, 6);
+        Toggle toggle(960, 500, 100, 100, 10, sf::Color::White, sf::Color::Blue, &vsync);
+        Button last(960, 700, 400, 100, "last", sf::Color::White, 5);
+        FocusRing ring(first, slider, toggle, last);
+        int flips = 0;
+        int presses = 0;
+        for (char c : row.keys) {
+            show(input.script, c);
+            ring.update();
+            presses += first.focus.pressed + last.focus.pressed;
+            slider.update();
+            const bool before = vsync;
+            toggle.update();
+            flips += vsync != before;
+        }
+        const Focus* focus[] = {&first.focus, &slider.focus, &toggle.focus, &last.focus};
+        int focused = -1;
+        for (int i = 0; i < 4; i++)
+            if (focus[i]->shown)
+                focused = i;
+        EXPECT_EQ(focused, row.focused);
+        EXPECT_EQ(volume, row.volume);
+        EXPECT_EQ(flips, row.flips);
+        EXPECT_EQ(presses, row.presses);
+    }
+}
+
+} // namespace
