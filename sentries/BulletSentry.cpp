@@ -10,20 +10,12 @@
 #include <cstdlib>
 
 void createBulletSentry(sf::Vector2f position) {
-    BulletSentry sentry;
-    sentry.position = position;
-    sentry.sprite.setTexture(game::bulletSentryTexture);
-    updateBulletSentry(sentry);
-    seatTurret(sentry.sprite, game::bulletSentryTexture, position);
-    game::bulletSentries.push_back(sentry);
+    placeTurret(game::bulletSentries, game::bulletSentryTexture, position, updateBulletSentry);
 }
 
 void updateBulletSentry(BulletSentry& sentry) {
     sentry.fireTimer += game::frameTime;
-    sentry.sprite.setPosition(sentry.position);
-    sentry.bounds = sentry.sprite.getGlobalBounds();
-    sentry.aimAngle = aimAngle(sentry.position, game::playerPosition);
-    compat::setRotation(sentry.sprite, sentry.aimAngle);
+    sentry.aimAngle = aimTurret(sentry.sprite, sentry.position, sentry.bounds, true);
     // At most one shot a frame; the timer keeps the excess, so a slow frame loses none.
     if (sentry.fireTimer >= sentry.fireInterval) {
         sentry.spreadOffset = float(std::rand() % int(sentry.spreadRange - sentry.spreadRange * 0.5f));

@@ -11,20 +11,12 @@
 #include <cstdlib>
 
 void createHomingSentry(sf::Vector2f position) {
-    HomingSentry sentry;
-    sentry.position = position;
-    sentry.sprite.setTexture(game::homingSentryTexture);
-    updateHomingSentry(sentry);
-    seatTurret(sentry.sprite, game::homingSentryTexture, position);
-    game::homingSentries.push_back(sentry);
+    placeTurret(game::homingSentries, game::homingSentryTexture, position, updateHomingSentry);
 }
 
 void updateHomingSentry(HomingSentry& sentry) {
     sentry.fireTimer += game::frameTime;
-    sentry.sprite.setPosition(sentry.position);
-    sentry.bounds = sentry.sprite.getLocalBounds();
-    sentry.aimAngle = aimAngle(sentry.position, game::playerPosition);
-    compat::setRotation(sentry.sprite, sentry.aimAngle);
+    sentry.aimAngle = aimTurret(sentry.sprite, sentry.position, sentry.bounds, false);
     if (sentry.fireTimer >= sentry.fireInterval) {
         sentry.spreadOffset = float(std::rand() % int(sentry.spreadRange)) - sentry.spreadRange * 0.5f;
         fireHoming(sentry);

@@ -9,20 +9,12 @@
 #include <cmath>
 
 void createPushwaveSentry(sf::Vector2f position) {
-    PushwaveSentry sentry;
-    sentry.position = position;
-    sentry.sprite.setTexture(game::pushwaveSentryTexture);
-    updatePushwaveSentry(sentry);
-    seatTurret(sentry.sprite, game::pushwaveSentryTexture, position);
-    game::pushwaveSentries.push_back(sentry);
+    placeTurret(game::pushwaveSentries, game::pushwaveSentryTexture, position, updatePushwaveSentry);
 }
 
 void updatePushwaveSentry(PushwaveSentry& sentry) {
     sentry.fireTimer += game::frameTime;
-    sentry.sprite.setPosition(sentry.position);
-    sentry.bounds = sentry.sprite.getLocalBounds();
-    sentry.aimAngle = aimAngle(sentry.position, game::playerPosition);
-    compat::setRotation(sentry.sprite, sentry.aimAngle);
+    sentry.aimAngle = aimTurret(sentry.sprite, sentry.position, sentry.bounds, false);
     if (sentry.fireTimer >= sentry.fireInterval) {
         firePushwave(sentry);
         sentry.fireTimer -= sentry.fireInterval;
