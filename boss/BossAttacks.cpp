@@ -27,12 +27,6 @@ sf::Vector2f chooseFiringSpot(float radius) {
     return sf::Vector2f(std::clamp(spot.x, minX, maxX), std::clamp(spot.y, minY, maxY));
 }
 
-// Degrees a second that make one full turn on the way to destination.
-float oneTurnOnTheWay(const DieSentry& boss) {
-    const float distance = length(boss.destination - boss.position);
-    return distance > 0 ? 360 / (distance / boss.moveSpeed) : 0;
-}
-
 void chooseNextPattern(DieSentry& boss, int patternKinds) {
     boss.pattern = std::rand() % patternKinds + 1;
     boss.patternBusy = true;
@@ -130,6 +124,11 @@ void bounceWaveStep(DieSentry& boss) {
         game::soundPool.play(game::homingFireBuffer, boss.position, game::playerPosition);
         boss.patternTimer -= boss.waveGap;
     }
+}
+
+float oneTurnOnTheWay(const DieSentry& boss) {
+    const float distance = length(boss.destination - boss.position);
+    return distance > 0 ? 360 / (distance / boss.moveSpeed) : 0;
 }
 
 void releaseLaserSentries(DieSentry& boss) {
