@@ -64,3 +64,8 @@ void fitViewsToWindow() {
     // its own for the frame: the copy held there must have the new viewport too.
     game::window.setView(game::hudView);
 }
+
+void beginScreenPicture() {
+    game::window.clear(backgroundColour);
+    game::window.setView(game::hudView);
+}

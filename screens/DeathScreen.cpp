@@ -2,6 +2,7 @@
 // count) once as it opens, then waits for "Restart" or "Quit To Main Menu".
 #include "screens/DeathScreen.hpp"
 
+#include "app/Display.hpp"
 #include "app/Events.hpp"
 #include "app/GameContext.hpp"
 #include "app/Input.hpp"
@@ -18,11 +19,11 @@ namespace {
 // stops the boss music. True when this death unlocked the fight.
 bool bookDeath(float runTime) {
     SaveData& save = game::saveData;
-    if (game::difficulty == 1 && runTime > save.bestTimeAverage)
+    if (game::difficulty == game::Average && runTime > save.bestTimeAverage)
         save.bestTimeAverage = runTime;
-    else if (game::difficulty == 2 && runTime > save.bestTimeHard)
+    else if (game::difficulty == game::Hard && runTime > save.bestTimeHard)
         save.bestTimeHard = runTime;
-    else if (game::difficulty == 3 && runTime > save.bestTimeHell)
+    else if (game::difficulty == game::Hell && runTime > save.bestTimeHell)
         save.bestTimeHell = runTime;
 
     bool newlyUnlocked = false;
@@ -61,8 +62,7 @@ void deathScreen() {
     while (true) {
         game::frameTime = game::frameClock.restart().asSeconds();
         focusRing.update();
-        restart.updateHover();
-        quit.updateHover();
+        updateHovers({&restart, &quit});
         if (input::hasFocus(game::window)) {
             if (restart.isClicked()) {
                 game::showMainMenu = false;
@@ -75,16 +75,14 @@ void deathScreen() {
         }
         pollWindowEvents();
 
-        game::window.clear(sf::Color(8, 8, 8, 255));
-        game::window.setView(game::hudView);
+        beginScreenPicture();
         game::window.draw(backdrop);
         game::window.draw(panel);
         game::window.draw(title);
         game::window.draw(timeText);
         if (newlyUnlocked)
             game::window.draw(unlockLine);
-        restart.draw(game::window);
-        quit.draw(game::window);
+        drawButtons(game::window, {&restart, &quit});
         game::window.display();
     }
 }

@@ -1,6 +1,7 @@
 // The stats screen: one block of text, composed when the screen opens.
 #include "screens/StatsScreen.hpp"
 
+#include "app/Display.hpp"
 #include "app/Events.hpp"
 #include "app/GameContext.hpp"
 #include "app/Input.hpp"
@@ -52,8 +53,7 @@ void statsScreen() {
         if (input::backHeld())
             return;
 
-        game::window.clear(sf::Color(8, 8, 8, 255));
-        game::window.setView(game::hudView);
+        beginScreenPicture();
         pollWindowEvents();
         game::window.draw(text);
         back.draw(game::window);

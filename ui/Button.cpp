@@ -80,3 +80,13 @@ void Button::draw(sf::RenderTarget& target) const {
     target.draw(shape);
     target.draw(label);
 }
+
+void updateHovers(std::initializer_list<Button*> buttons) {
+    for (Button* button : buttons)
+        button->updateHover();
+}
+
+void drawButtons(sf::RenderTarget& target, std::initializer_list<const Button*> buttons) {
+    for (const Button* button : buttons)
+        button->draw(target);
+}
