@@ -4,9 +4,15 @@
 #include "boss/DieSentry.hpp"
 
 #include "app/GameContext.hpp"
+#include "app/MusicStream.hpp"
 #include "app/SfmlCompat.hpp"
 #include "boss/BossAttacks.hpp"
+#include "persistence/SaveData.hpp"
 #include "run/Geometry.hpp"
+#include "run/Hud.hpp"
+#include "sentries/BombSentry.hpp"
+#include "sentries/LaserSentry.hpp"
+#include "sentries/Placement.hpp"
 
 #include <cmath>
 #include <cstdlib>
@@ -137,16 +143,10 @@ void animate(DieSentry& boss) {
 
 // Spinning on the way; arriving stops the spin and zeroes the pattern timer.
 void fly(DieSentry& boss) {
-    if (boss.position == boss.destination)
-        return;
-    boss.spin += boss.spinSpeed * game::frameTime;
-    if (stepToward(boss.position, boss.destination, boss.moveSpeed * game::frameTime)) {
-        boss.spin = 0;
+    if (boss.position != boss.destination
+        && spinningFlight(boss.sprite, boss.bounds, boss.position, boss.destination, boss.spin, boss.spinSpeed,
+                          boss.moveSpeed, game::frameTime))
         boss.patternTimer = 0;
-    }
-    compat::setRotation(boss.sprite, boss.spin);
-    boss.sprite.setPosition(boss.position);
-    boss.bounds = boss.sprite.getGlobalBounds();
 }
 
 } // namespace

@@ -2,11 +2,14 @@
 // count) once as it opens, then waits for "Restart" or "Quit To Main Menu".
 #include "screens/DeathScreen.hpp"
 
-#include "app/Display.hpp"
 #include "app/Events.hpp"
 #include "app/GameContext.hpp"
 #include "app/Input.hpp"
+#include "app/MusicStream.hpp"
 #include "app/SfmlCompat.hpp"
+#include "persistence/SaveData.hpp"
+#include "run/Hud.hpp"
+#include "run/Player.hpp"
 #include "ui/Blur.hpp"
 #include "ui/Button.hpp"
 #include "ui/FocusRing.hpp"
@@ -75,10 +78,7 @@ void deathScreen() {
         }
         pollWindowEvents();
 
-        beginScreenPicture();
-        game::window.draw(backdrop);
-        game::window.draw(panel);
-        game::window.draw(title);
+        drawOverlay(backdrop, panel, title);
         game::window.draw(timeText);
         if (newlyUnlocked)
             game::window.draw(unlockLine);

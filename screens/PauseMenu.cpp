@@ -3,10 +3,10 @@
 // death. The boss music pauses while it is open.
 #include "screens/PauseMenu.hpp"
 
-#include "app/Display.hpp"
 #include "app/Events.hpp"
 #include "app/GameContext.hpp"
 #include "app/Input.hpp"
+#include "app/MusicStream.hpp"
 #include "app/SfmlCompat.hpp"
 #include "screens/SettingsScreen.hpp"
 #include "ui/Blur.hpp"
@@ -62,10 +62,7 @@ void pauseMenu() {
         }
         pollWindowEvents();
 
-        beginScreenPicture();
-        game::window.draw(backdrop);
-        game::window.draw(panel);
-        game::window.draw(title);
+        drawOverlay(backdrop, panel, title);
         drawButtons(game::window, {&resume, &restart, &settings, &quit});
         game::window.display();
     }

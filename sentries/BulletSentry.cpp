@@ -4,6 +4,7 @@
 #include "app/GameContext.hpp"
 #include "app/SfmlCompat.hpp"
 #include "run/Geometry.hpp"
+#include "run/SoundPool.hpp"
 #include "sentries/Placement.hpp"
 
 #include <cmath>
@@ -14,10 +15,8 @@ void createBulletSentry(sf::Vector2f position) {
 }
 
 void updateBulletSentry(BulletSentry& sentry) {
-    sentry.fireTimer += game::frameTime;
-    sentry.aimAngle = aimTurret(sentry.sprite, sentry.position, sentry.bounds, true);
     // At most one shot a frame; the timer keeps the excess, so a slow frame loses none.
-    if (sentry.fireTimer >= sentry.fireInterval) {
+    if (turnTurret(sentry, game::frameTime, true)) {
         sentry.spreadOffset = float(std::rand() % int(sentry.spreadRange - sentry.spreadRange * 0.5f));
         fireBullet(sentry);
         game::soundPool.play(game::bulletFireBuffer, sentry.position, game::playerPosition);

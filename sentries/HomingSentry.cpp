@@ -4,6 +4,7 @@
 #include "app/GameContext.hpp"
 #include "app/SfmlCompat.hpp"
 #include "run/Geometry.hpp"
+#include "run/SoundPool.hpp"
 #include "sentries/Placement.hpp"
 
 #include <algorithm>
@@ -15,9 +16,7 @@ void createHomingSentry(sf::Vector2f position) {
 }
 
 void updateHomingSentry(HomingSentry& sentry) {
-    sentry.fireTimer += game::frameTime;
-    sentry.aimAngle = aimTurret(sentry.sprite, sentry.position, sentry.bounds, false);
-    if (sentry.fireTimer >= sentry.fireInterval) {
+    if (turnTurret(sentry, game::frameTime, false)) {
         sentry.spreadOffset = float(std::rand() % int(sentry.spreadRange)) - sentry.spreadRange * 0.5f;
         fireHoming(sentry);
         game::soundPool.play(game::homingFireBuffer, sentry.position, game::playerPosition);

@@ -5,6 +5,8 @@
 #include "app/GameContext.hpp"
 #include "app/SfmlCompat.hpp"
 #include "run/Geometry.hpp"
+#include "run/SoundPool.hpp"
+#include "sentries/Placement.hpp"
 
 #include <cmath>
 #include <cstdlib>
@@ -67,16 +69,10 @@ LaserSentry makeLaserSentry(sf::Vector2f position) {
 void updateLaserSentry(LaserSentry& sentry) {
     sentry.stateTimer += game::frameTime;
 
-    if (sentry.position != sentry.destination) {
-        sentry.spin += sentry.spinSpeed * game::frameTime;
-        if (stepToward(sentry.position, sentry.destination, sentry.moveSpeed * game::frameTime)) {
-            sentry.spin = 0;
-            sentry.stateTimer = 0;
-        }
-        compat::setRotation(sentry.sprite, sentry.spin);
-        sentry.sprite.setPosition(sentry.position);
-        sentry.bounds = sentry.sprite.getGlobalBounds();
-    }
+    if (sentry.position != sentry.destination
+        && spinningFlight(sentry.sprite, sentry.bounds, sentry.position, sentry.destination, sentry.spin,
+                          sentry.spinSpeed, sentry.moveSpeed, game::frameTime))
+        sentry.stateTimer = 0;
 
     // Each test sees the state the one before it left.
     if (sentry.state == LaserSentry::flying) {

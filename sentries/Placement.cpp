@@ -22,6 +22,18 @@ float aimTurret(compat::Sprite& sprite, sf::Vector2f position, sf::FloatRect& bo
     return angle;
 }
 
+bool spinningFlight(compat::Sprite& sprite, sf::FloatRect& bounds, sf::Vector2f& position, sf::Vector2f destination,
+                    float& spin, float spinSpeed, float moveSpeed, float seconds) {
+    spin += spinSpeed * seconds;
+    const bool arrived = stepToward(position, destination, moveSpeed * seconds);
+    if (arrived)
+        spin = 0;
+    compat::setRotation(sprite, spin);
+    sprite.setPosition(position);
+    bounds = sprite.getGlobalBounds();
+    return arrived;
+}
+
 sf::Vector2f launchShot(compat::Sprite& sprite, const sf::Texture& texture, float scale, sf::Vector2f from,
                         float angle) {
     sprite.setTexture(texture);

@@ -4,6 +4,7 @@
 #include "app/GameContext.hpp"
 #include "app/SfmlCompat.hpp"
 #include "run/Geometry.hpp"
+#include "run/SoundPool.hpp"
 #include "sentries/Placement.hpp"
 
 #include <cmath>
@@ -13,9 +14,7 @@ void createPushwaveSentry(sf::Vector2f position) {
 }
 
 void updatePushwaveSentry(PushwaveSentry& sentry) {
-    sentry.fireTimer += game::frameTime;
-    sentry.aimAngle = aimTurret(sentry.sprite, sentry.position, sentry.bounds, false);
-    if (sentry.fireTimer >= sentry.fireInterval) {
+    if (turnTurret(sentry, game::frameTime, false)) {
         firePushwave(sentry);
         sentry.fireTimer -= sentry.fireInterval;
     }

@@ -1,6 +1,7 @@
 // The blurred backdrop: one shader pass, paid once when an overlay screen opens.
 #include "ui/Blur.hpp"
 
+#include "app/Display.hpp"
 #include "app/GameContext.hpp"
 #include "app/SfmlCompat.hpp"
 
@@ -31,4 +32,11 @@ compat::Sprite backdropSprite(const sf::Texture& blurred) {
     compat::Sprite sprite(blurred, picture);
     sprite.setScale({1920.0f / float(compat::width(picture)), 1080.0f / float(compat::height(picture))});
     return sprite;
+}
+
+void drawOverlay(const compat::Sprite& backdrop, const sf::RectangleShape& panel, const compat::Text& title) {
+    beginScreenPicture();
+    game::window.draw(backdrop);
+    game::window.draw(panel);
+    game::window.draw(title);
 }
