@@ -2,7 +2,9 @@
 // where Assets/ was found.
 #include "app/Assets.hpp"
 
+#include "app/Folders.hpp"
 #include "app/GameContext.hpp"
+#include "app/MusicStream.hpp"
 #include "app/SfmlCompat.hpp"
 
 namespace {

@@ -3,6 +3,7 @@
 
 #include "app/Assets.hpp"
 #include "app/GameContext.hpp"
+#include "app/MusicStream.hpp"
 #include "app/SfmlCompat.hpp"
 
 #include <cmath>

@@ -3,7 +3,14 @@
 
 #include "app/GameContext.hpp"
 #include "app/SfmlCompat.hpp"
+#include "boss/BounceBall.hpp"
+#include "boss/DieSentry.hpp"
 #include "run/Geometry.hpp"
+#include "run/SoundPool.hpp"
+#include "sentries/BombSentry.hpp"
+#include "sentries/BulletSentry.hpp"
+#include "sentries/HomingSentry.hpp"
+#include "sentries/LaserSentry.hpp"
 
 #include <algorithm>
 #include <cmath>

@@ -6,7 +6,18 @@
 #include "app/Display.hpp"
 #include "app/Events.hpp"
 #include "app/GameContext.hpp"
+#include "boss/BounceBall.hpp"
+#include "boss/DieSentry.hpp"
+#include "persistence/SaveData.hpp"
+#include "run/Hud.hpp"
 #include "run/PauseCheck.hpp"
+#include "run/Player.hpp"
+#include "sentries/BombSentry.hpp"
+#include "sentries/BulletSentry.hpp"
+#include "sentries/HomingSentry.hpp"
+#include "sentries/LaserSentry.hpp"
+#include "sentries/PushwaveSentry.hpp"
+#include "sentries/SentryDirector.hpp"
 
 #include <algorithm>
 #include <string>

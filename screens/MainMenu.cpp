@@ -7,6 +7,7 @@
 #include "app/GameContext.hpp"
 #include "app/Input.hpp"
 #include "app/SfmlCompat.hpp"
+#include "persistence/SaveData.hpp"
 #include "screens/DifficultyScreen.hpp"
 #include "screens/SettingsScreen.hpp"
 #include "screens/SkinScreen.hpp"

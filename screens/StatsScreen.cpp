@@ -6,6 +6,8 @@
 #include "app/GameContext.hpp"
 #include "app/Input.hpp"
 #include "app/SfmlCompat.hpp"
+#include "persistence/SaveData.hpp"
+#include "run/Hud.hpp"
 #include "ui/Button.hpp"
 #include "ui/FocusRing.hpp"
 #include "ui/Text.hpp"

@@ -3,6 +3,11 @@
 
 #include "app/GameContext.hpp"
 #include "boss/DieSentry.hpp"
+#include "run/Hud.hpp"
+#include "sentries/BombSentry.hpp"
+#include "sentries/BulletSentry.hpp"
+#include "sentries/HomingSentry.hpp"
+#include "sentries/PushwaveSentry.hpp"
 #include "sentries/SentryKind.hpp"
 #include "sentries/Upgrades.hpp"
 

@@ -4,6 +4,7 @@
 #include "app/GameContext.hpp"
 #include "app/Input.hpp"
 #include "app/SfmlCompat.hpp"
+#include "persistence/SaveData.hpp"
 #include "run/Geometry.hpp"
 
 #include <limits>
