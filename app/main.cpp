@@ -1,9 +1,11 @@
 // Vizovid: start-up, the screens, and the last save.
 #include "app/Assets.hpp"
 #include "app/Display.hpp"
+#include "app/Folders.hpp"
 #include "app/GameContext.hpp"
 #include "app/ScreenFlow.hpp"
 #include "app/SfmlCompat.hpp"
+#include "persistence/SaveData.hpp"
 
 #include <cstdlib>
 #include <ctime>

@@ -1,10 +1,13 @@
 // The stats screen: one block of text, composed when the screen opens.
 #include "screens/StatsScreen.hpp"
 
+#include "app/Display.hpp"
 #include "app/Events.hpp"
 #include "app/GameContext.hpp"
 #include "app/Input.hpp"
 #include "app/SfmlCompat.hpp"
+#include "persistence/SaveData.hpp"
+#include "run/Hud.hpp"
 #include "ui/Button.hpp"
 #include "ui/FocusRing.hpp"
 #include "ui/Text.hpp"
@@ -52,8 +55,7 @@ void statsScreen() {
         if (input::backHeld())
             return;
 
-        game::window.clear(sf::Color(8, 8, 8, 255));
-        game::window.setView(game::hudView);
+        beginScreenPicture();
         pollWindowEvents();
         game::window.draw(text);
         back.draw(game::window);

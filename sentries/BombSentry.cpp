@@ -5,6 +5,7 @@
 #include "app/Input.hpp"
 #include "app/SfmlCompat.hpp"
 #include "run/Geometry.hpp"
+#include "run/SoundPool.hpp"
 
 #include <cstdlib>
 

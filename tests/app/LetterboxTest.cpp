@@ -62,7 +62,8 @@ TEST(Letterbox, EveryWindowSizeShowsThePictureWhereItBelongs) {
         EXPECT_FALSE(std::exchange(game::appRunning, true));
 
         // The frame behind the death screen: red up to (1500, 1000), where the panel
-        // leaves it visible, and blue elsewhere. "Restart" leaves.
+        // leaves it visible, and blue elsewhere, wherever a stale size says. "Restart" leaves.
+        game::screenWidth /= 2;
         sf::RectangleShape blue({1920, 1080});
         sf::RectangleShape red({1500, 1000});
         blue.setFillColor(sf::Color::Blue);
@@ -71,6 +72,7 @@ TEST(Letterbox, EveryWindowSizeShowsThePictureWhereItBelongs) {
         game::window.draw(red);
         game::window.display();
         driver.runScreen(deathScreen, {idle, idle, pressAt(960, 590)}, [](int frame) { shootAt(frame, 2); });
+        game::screenWidth *= 2;
         EXPECT_FALSE(std::exchange(game::showMainMenu, true));
         EXPECT_GT(at(30, 30).r, 150);
         EXPECT_GT(at(1450, 980).r, 150);

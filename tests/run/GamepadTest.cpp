@@ -13,15 +13,17 @@ TEST_F(RunScenario, APadMovesPausesAndContinues) {
         const char* name;
         sf::Vector2f stick, dpad;
         sf::Vector2i direction; // of the step
+        unsigned buttons = 11;  // the device has, numbered from 0
     };
     const Row rows[] = {
+        {"a laptop's accelerometer: no Start button, so no pad", {100, 0}, {}, {0, 0}, 4},
         {"the stick just past its dead zone", {26, 0}, {}, {1, 0}},
         {"the stick on the dead zone", {25, -25}, {}, {0, 0}},
         {"the d-pad down and left", {}, {-100, 100}, {-1, 1}},
     };
     for (const Row& row : rows) {
         const sf::Vector2f start = game::playerPosition;
-        input.script.pad = {true, row.stick, row.dpad, {}};
+        input.script.pad = {true, row.stick, row.dpad, {}, row.buttons};
         frames(5); // 59 units each way from a standstill
         EXPECT_EQ(sf::Vector2i((game::playerPosition - start) / 50.0f), row.direction) << row.name;
     }

@@ -2,6 +2,8 @@
 // what left and right do to a slider or a toggle, and what presses a button.
 #include "app/GameContext.hpp"
 #include "app/SfmlCompat.hpp"
+#include "screens/DifficultyScreen.hpp"
+#include "support/ScreenDriver.hpp"
 #include "support/TestScreen.hpp"
 #include "ui/Button.hpp"
 #include "ui/FocusRing.hpp"
@@ -97,6 +99,20 @@ TEST(FocusRing, MovesBothWaysWrapsAndStepsTheFocusedSliderOrToggle) {
         EXPECT_EQ(flips, row.flips);
         EXPECT_EQ(presses, row.presses);
     }
+}
+
+// Reached by the keys, the locked "DIE"'s notice opens with "OK" focused, so A
+// closes it at once; Down and A then choose "Average".
+TEST(FocusRing, TheNoticeTheKeysOpenedComesWithOkFocused) {
+    ScreenDriver driver;
+    game::saveData.bossFightUnlocked = false;
+    const std::string keys = "R.d.d.d......a.a.d.a";
+    driver.step = [&](int ended) { show(driver.script, ended < int(keys.size()) ? keys[std::size_t(ended)] : '.'); };
+    show(driver.script, keys[0]);
+    game::frameClock.restart();
+    difficultyScreen();
+    EXPECT_EQ(driver.script.framesEnded + 1, int(keys.size()));
+    EXPECT_EQ(game::difficulty, game::Average);
 }
 
 } // namespace
