@@ -47,6 +47,7 @@ extern bool bossBeaten;      // the Zev Azirid was destroyed in the run that jus
 extern std::int32_t difficulty; // 1 Average, 2 Hard, 3 HELL, 4 the boss fight
 
 // Window, views and drawing resources.
+extern const std::string gameVersion;     // "1.0.1", recorded in every replay
 extern std::string versionTitle;          // "Vizovid V1.0.1", shown by the main menu
 extern sf::Font arialFont;                // every widget's text and the FPS counter
 extern sf::Font sourceSansFont;           // the HUD clock and the death screen

@@ -5,6 +5,7 @@
 
 #include "app/Events.hpp"
 #include "app/GameContext.hpp"
+#include "run/Replay.hpp"
 
 #include <algorithm>
 #include <string>
@@ -133,7 +134,7 @@ void updateRunFrame() {
 
     // The statistics count real time; the game never steps more than 1/60 s, so
     // below 60 frames a second everything, the run clock too, runs slow.
-    const float elapsed = game::frameClock.restart().asSeconds();
+    const float elapsed = replay::frameStep(game::frameClock.restart()).asSeconds();
     if (game::difficulty == 4)
         game::saveData.timeSpentDodgingDieSentry += elapsed;
     else
@@ -175,6 +176,7 @@ void updateRunFrame() {
     removeDead(game::bossBullets);
     removeDead(game::lasers);
 
+    replay::endFrame();
     pollWindowEvents();
 }
 

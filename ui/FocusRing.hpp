@@ -25,6 +25,8 @@ public:
     // The widgets in reading order.
     template <typename... Widgets>
     explicit FocusRing(Widgets&... widgets) : members{&widgets.focus...}, mouse(pointer()) {}
+    // The same for widgets counted only as the screen opens.
+    explicit FocusRing(std::vector<Focus*> focuses) : members(std::move(focuses)), mouse(pointer()) {}
 
     // Once a frame, after frameTime is set and before the widgets are updated.
     void update();
