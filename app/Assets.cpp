@@ -2,7 +2,9 @@
 // where Assets/ was found.
 #include "app/Assets.hpp"
 
+#include "app/Folders.hpp"
 #include "app/GameContext.hpp"
+#include "app/MusicStream.hpp"
 #include "app/SfmlCompat.hpp"
 
 namespace {
@@ -18,11 +20,10 @@ std::string assetPath(const std::string& catalogued) {
     return game::folders.assetRoot.empty() ? catalogued : game::folders.assetRoot + "/" + catalogued;
 }
 
-void loadAssets() {
-    (void)compat::openFont(game::arialFont, assetPath("Assets/Fonts/ARIAL.ttf"));
-    (void)compat::openFont(game::sourceSansFont, assetPath("Assets/Fonts/SOURCESANSPRO.otf"));
-    (void)game::blurShader.loadFromFile(assetPath("Assets/Shaders/blur.frag"), sf::Shader::Type::Fragment);
+namespace {
 
+// The FPS counter, the arena's frame and walls, and the boss fight's backdrop.
+void setUpShapes() {
     game::fpsText.setFont(game::arialFont);
     game::fpsText.setCharacterSize(45);
     game::fpsText.setFillColor(sf::Color::Green);
@@ -46,6 +47,15 @@ void loadAssets() {
     game::bossBackdrop.setFillColor(sf::Color(250, 100, 150, 255));
     game::bossBackdrop.setSize(sf::Vector2f(w, h));
     game::bossBackdrop.setPosition({0, 0});
+}
+
+} // namespace
+
+void loadAssets() {
+    (void)compat::openFont(game::arialFont, assetPath("Assets/Fonts/ARIAL.ttf"));
+    (void)compat::openFont(game::sourceSansFont, assetPath("Assets/Fonts/SOURCESANSPRO.otf"));
+    (void)game::blurShader.loadFromFile(assetPath("Assets/Shaders/blur.frag"), sf::Shader::Type::Fragment);
+    setUpShapes();
 
     loadTexture(game::infoBarTexture, assetPath("Assets/Textures/infoBar.png"));
     loadTexture(game::healthBarOutlineTexture, assetPath("Assets/Textures/healthBarOutline.png"));

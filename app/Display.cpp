@@ -3,6 +3,7 @@
 
 #include "app/Assets.hpp"
 #include "app/GameContext.hpp"
+#include "app/MusicStream.hpp"
 #include "app/SfmlCompat.hpp"
 
 #include <cmath>
@@ -62,5 +63,10 @@ void fitViewsToWindow() {
     game::gameView.setViewport(sf::FloatRect(corner, size));
     // Buttons map the mouse through the window's current view before a screen sets
     // its own for the frame: the copy held there must have the new viewport too.
+    game::window.setView(game::hudView);
+}
+
+void beginScreenPicture() {
+    game::window.clear(backgroundColour);
     game::window.setView(game::hudView);
 }

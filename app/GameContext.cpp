@@ -4,7 +4,21 @@
 // built above it, and every sound is gone before the buffers it plays.
 #include "app/GameContext.hpp"
 
+#include "app/Folders.hpp"
+#include "app/MusicStream.hpp"
 #include "app/SfmlCompat.hpp"
+#include "boss/BounceBall.hpp"
+#include "boss/DieSentry.hpp"
+#include "persistence/SaveData.hpp"
+#include "run/Hud.hpp"
+#include "run/Player.hpp"
+#include "run/SoundPool.hpp"
+#include "sentries/BombSentry.hpp"
+#include "sentries/BulletSentry.hpp"
+#include "sentries/HomingSentry.hpp"
+#include "sentries/LaserSentry.hpp"
+#include "sentries/PushwaveSentry.hpp"
+#include "sentries/SentryDirector.hpp"
 
 namespace game {
 
@@ -16,7 +30,7 @@ bool showMainMenu = true;
 bool runActive = true;
 bool showDeathScreen = true;
 bool bossBeaten = false;
-std::int32_t difficulty = 1;
+std::int32_t difficulty = Average;
 std::int32_t framesCounted = 0;
 float fps = 0;
 float frameTime = 0;

@@ -40,9 +40,14 @@ bool deviceLeftButtonHeld() {
 }
 
 // The pads' state is refreshed by the window's event pump, so a pad plugged in
-// while the game runs answers from the next frame on.
+// while the game runs answers from the next frame on. Only a device with A, B,
+// Start and a stick counts: some laptops report their accelerometer as a joystick,
+// and it must not steer.
 bool padConnected(unsigned id) {
-    return script ? id == 0 && script->pad.connected : sf::Joystick::isConnected(id);
+    if (script)
+        return id == 0 && script->pad.connected && script->pad.buttonCount > pad::Start && script->pad.hasStick;
+    return sf::Joystick::isConnected(id) && sf::Joystick::getButtonCount(id) > pad::Start
+           && sf::Joystick::hasAxis(id, sf::Joystick::Axis::X) && sf::Joystick::hasAxis(id, sf::Joystick::Axis::Y);
 }
 
 float padAxis(unsigned id, sf::Joystick::Axis axis) {

@@ -96,6 +96,8 @@ struct ScriptedPad {
     sf::Vector2f stick;             // left stick, -100..100 each way; y grows downward
     sf::Vector2f dpad;              // PovX and PovY as SFML gives them on Linux: -100, 0 or 100, up negative
     std::vector<unsigned> buttons;  // held buttons, numbered as in input::pad
+    unsigned buttonCount = 11;      // buttons the device has; a pad has Start's number and more
+    bool hasStick = true;           // the device has an X and a Y axis
 };
 
 // What a test makes the devices report. The event pump calls endFrame() once at the

@@ -25,7 +25,9 @@ namespace {
 
 float bestTime(std::int32_t difficulty) {
     const SaveData& save = game::saveData;
-    return difficulty == 1 ? save.bestTimeAverage : difficulty == 2 ? save.bestTimeHard : save.bestTimeHell;
+    return difficulty == game::Average ? save.bestTimeAverage
+           : difficulty == game::Hard ? save.bestTimeHard
+                                      : save.bestTimeHell;
 }
 
 // The run that just ended goes to the replays, before any screen books it.
@@ -35,7 +37,7 @@ void keepTheRun() {
                                                         : ReplayEnding::Left;
     const Replay run = replay::finishRecording(ending);
     // The death screen raises the best time by the same rule.
-    const bool newBest = ending == ReplayEnding::Death && game::difficulty <= 3
+    const bool newBest = ending == ReplayEnding::Death && game::difficulty != game::BossFight
                          && game::player.runTime > bestTime(game::difficulty);
     keepRun(run, newBest);
 }

@@ -1,12 +1,14 @@
 // Vizovid: start-up, the screens, and the last save.
 #include "app/Assets.hpp"
 #include "app/Display.hpp"
+#include "app/Folders.hpp"
 #include "app/GameContext.hpp"
 #include "app/ScreenFlow.hpp"
 #include "persistence/ReplayFile.hpp"
 #include "run/ReplayPlayback.hpp"
 #include "screens/ReplayScreen.hpp"
 #include "app/SfmlCompat.hpp"
+#include "persistence/SaveData.hpp"
 
 #include <cstdlib>
 #include <ctime>

@@ -18,30 +18,19 @@ if [ -z "${VIZOVID_MEMORY_SCREEN:-}" ]; then
         xvfb-run -a -s "-screen 0 1920x1080x24 -noreset" bash "$0" "$game" "$fight_seconds"
 fi
 
-work=$(mktemp -d)
-pid=
-trap '[ -n "$pid" ] && kill "$pid" 2>/dev/null; rm -rf "$work"' EXIT
-ln -s "$source_dir/Assets" "$work/Assets"
-mkdir "$work/Data"
+# The scratch folder, the start and the presses of the end-to-end tests.
+. "$source_dir/tests/e2e/lib.sh"
+enter_scratch_folder "$source_dir"
 # A first start's save with line 14, the boss fight, unlocked.
-printf '0\n0\n0\n255 0 0\n0\n240\n1\n0\n0\n50\n0\n0\n0\n1\n0\n0\n0\n0\n0\n0\n0\n50\n0' > "$work/Data/save.zn"
-cd "$work"
+printf '0\n0\n0\n255 0 0\n0\n240\n1\n0\n0\n50\n0\n0\n0\n1\n0\n0\n0\n0\n0\n0\n0\n50\n0' > Data/save.zn
 
 # Kilobytes of a line of the game's /proc status, in megabytes.
 megabytes() {
     awk -v key="$1:" '$1 == key { printf "%.0f", $2 / 1024 }' "/proc/$pid/status"
 }
 
-# click: presses held across frames, as the end-to-end tests make them.
-. "$source_dir/tests/e2e/lib.sh"
-
-"$game" > game.log 2>&1 &
-pid=$!
-wid=$(timeout 30 xdotool search --sync --onlyvisible --name '^Vizovid$' | head -n 1)
-[ -n "$wid" ] || { echo "no window titled Vizovid" >&2; cat game.log >&2; exit 1; }
-xdotool windowmove --sync "$wid" 0 0
-xdotool windowfocus --sync "$wid"
-sleep 3
+start_game "$game"
+sleep 2.5
 echo "main menu:   VmRSS $(megabytes VmRSS) MB, VmHWM $(megabytes VmHWM) MB"
 
 click 960 540  # "Play"
@@ -59,23 +48,20 @@ done
 
 # Back to the main menu, which saves: from the pause menu, or from the death
 # screen if the fight was lost (each click lands on nothing of the other screens).
-xdotool keydown Escape
-sleep 0.2
-xdotool keyup Escape
-sleep 0.5
+hold Escape 0.2
 click 960 890 # the pause menu's "Quit To Main Menu"
 click 960 740 # the death screen's
 sleep 1
-[ "$(sed -n 19p Data/save.zn)" = 1 ] || { echo "the boss fight was never entered" >&2; exit 1; }
+[ "$(saved 19)" = 1 ] || fail "the boss fight was never entered"
 
 # Line 23: seconds spent in the fight; samples in its last quarter second are left out.
-fight=$(sed -n 23p Data/save.zn)
+fight=$(saved 23)
 most=0 last=
 for i in "${!at[@]}"; do
     awk -v a="${at[i]}" -v f="$fight" 'BEGIN { exit !(a < f - 0.25) }' || break
     [ "${rss[i]}" -gt "$most" ] && most=${rss[i]}
     last=$i
 done
-[ -n "$last" ] || { echo "the fight lasted no time" >&2; exit 1; }
+[ -n "$last" ] || fail "the fight lasted no time"
 echo "boss fight:  VmRSS $most MB at most over ${at[last]%.*} s, VmHWM ${hwm[last]} MB"
 echo "afterwards:  VmHWM ${hwm[-1]} MB (a death screen or the pause menu opened over the fight)"

@@ -3,7 +3,14 @@
 
 #include "app/GameContext.hpp"
 #include "app/SfmlCompat.hpp"
+#include "boss/BounceBall.hpp"
+#include "boss/DieSentry.hpp"
 #include "run/Geometry.hpp"
+#include "run/SoundPool.hpp"
+#include "sentries/BombSentry.hpp"
+#include "sentries/BulletSentry.hpp"
+#include "sentries/HomingSentry.hpp"
+#include "sentries/LaserSentry.hpp"
 
 #include <algorithm>
 #include <cmath>
@@ -25,12 +32,6 @@ sf::Vector2f chooseFiringSpot(float radius) {
             return spot;
     }
     return sf::Vector2f(std::clamp(spot.x, minX, maxX), std::clamp(spot.y, minY, maxY));
-}
-
-// Degrees a second that make one full turn on the way to destination.
-float oneTurnOnTheWay(const DieSentry& boss) {
-    const float distance = length(boss.destination - boss.position);
-    return distance > 0 ? 360 / (distance / boss.moveSpeed) : 0;
 }
 
 void chooseNextPattern(DieSentry& boss, int patternKinds) {
@@ -130,6 +131,11 @@ void bounceWaveStep(DieSentry& boss) {
         game::soundPool.play(game::homingFireBuffer, boss.position, game::playerPosition);
         boss.patternTimer -= boss.waveGap;
     }
+}
+
+float oneTurnOnTheWay(const DieSentry& boss) {
+    const float distance = length(boss.destination - boss.position);
+    return distance > 0 ? 360 / (distance / boss.moveSpeed) : 0;
 }
 
 void releaseLaserSentries(DieSentry& boss) {

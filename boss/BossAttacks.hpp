@@ -13,6 +13,9 @@ void bounceWaveStep(DieSentry& boss);
 void releaseLaserSentries(DieSentry& boss);
 void applyAttack4Settings(DieSentry& boss);
 
+// Degrees a second that make one full turn on the way to the boss's destination.
+float oneTurnOnTheWay(const DieSentry& boss);
+
 void fireRing(DieSentry& boss, int ringSize);
 void dropRainBomb(DieSentry& boss);
 void fireBladeFan(DieSentry& boss);

@@ -4,9 +4,15 @@
 #include "boss/DieSentry.hpp"
 
 #include "app/GameContext.hpp"
+#include "app/MusicStream.hpp"
 #include "app/SfmlCompat.hpp"
 #include "boss/BossAttacks.hpp"
+#include "persistence/SaveData.hpp"
 #include "run/Geometry.hpp"
+#include "run/Hud.hpp"
+#include "sentries/BombSentry.hpp"
+#include "sentries/LaserSentry.hpp"
+#include "sentries/Placement.hpp"
 
 #include <cmath>
 #include <cstdlib>
@@ -30,10 +36,117 @@ sf::Vector2f wanderPoint(sf::Vector2f from) {
     }
 }
 
-void beginPause(DieSentry& boss, std::int32_t nextAttack, float attackLength) {
-    boss.attack = -1;
-    boss.nextAttack = nextAttack;
-    boss.attackTimer -= attackLength;
+// The attacks' own steps, besides the pattern driver and the bounce waves.
+void attack1Patterns(DieSentry& boss) { patternDriver(boss, 28, 4); }
+void attack4Patterns(DieSentry& boss) { patternDriver(boss, 20, 5); }
+void nothing(DieSentry&) {}
+
+// Back to the centre, with one full turn on the way.
+void backToCentre(DieSentry& boss) {
+    boss.destination = arenaCentre;
+    boss.spinSpeed = oneTurnOnTheWay(boss);
+}
+
+// The laser sentries act on their own; they and every laser go at the end.
+void removeLasers(DieSentry&) {
+    game::lasers.clear();
+    game::laserSentries.clear();
+}
+
+// One attack of the programme: its nominal length and what it does as it begins,
+// every frame, and as the pause after it begins.
+struct Attack {
+    float length;                // seconds
+    void (*begin)(DieSentry&);   // at the end of the pause before it
+    void (*step)(DieSentry&);    // every frame of it
+    void (*end)(DieSentry&);     // once, as it ends
+    bool endsOnArrival;          // never ends in flight: only at the first arrival after its length
+};
+
+// Attacks 1 to 4; the opening wander has its own rules.
+const Attack attacks[] = {
+    {60, nothing, attack1Patterns, backToCentre, false},
+    {51, nothing, bounceWaveStep, nothing, false},
+    {43, releaseLaserSentries, nothing, removeLasers, false},
+    {50, applyAttack4Settings, attack4Patterns, nothing, true},
+};
+
+bool inAttack(std::int32_t attack) {
+    return attack >= 1 && attack < DieSentry::afterLastAttack;
+}
+
+// The step of the current attack; at its length, the pause before the next one.
+// The timer keeps its remainder.
+void runAttack(DieSentry& boss) {
+    const Attack& attack = attacks[boss.attack - 1];
+    attack.step(boss);
+    if (boss.attackTimer < attack.length || (attack.endsOnArrival && boss.position != boss.destination))
+        return;
+    attack.end(boss);
+    boss.nextAttack = boss.attack + 1;
+    boss.attack = DieSentry::pauseBetween;
+    boss.attackTimer -= attack.length;
+}
+
+// An animation every 1.25 s. The end: from 3 s into the last pause, every frame
+// drops a bomb on the player that nothing survives; the run ends by its death, as a
+// victory.
+void runPause(DieSentry& boss) {
+    if (boss.animTimer >= 1.25f && !boss.animating) {
+        boss.animating = true;
+        boss.animTimer -= 1.25f;
+    }
+    if (boss.attackTimer >= 3.0f && boss.nextAttack == DieSentry::afterLastAttack) {
+        game::bossBeaten = true;
+        dropBombAt(game::playerPosition, 0, 100000);
+    }
+    if (boss.attackTimer >= boss.pauseLength) {
+        boss.attackTimer = 0;
+        boss.attack = boss.nextAttack;
+        if (inAttack(boss.attack))
+            attacks[boss.attack - 1].begin(boss);
+    }
+}
+
+// An animation every 0.75 s and a new wander point every second, for five seconds.
+void runOpening(DieSentry& boss) {
+    boss.patternTimer += game::frameTime;
+    if (boss.animTimer >= 0.75f && !boss.animating) {
+        boss.animating = true;
+        boss.animTimer -= 0.75f;
+    }
+    if (boss.attackTimer >= 5.0f) {
+        boss.attackTimer = 0;
+        boss.attack = 1;
+    }
+    if (boss.patternTimer >= 1.0f) {
+        boss.destination = wanderPoint(boss.position);
+        boss.spinSpeed = 0;
+        boss.patternTimer -= 1.0f;
+    }
+}
+
+// One animation shows frames 1 to 6 for 0.06 s each and comes back to frame 0.
+void animate(DieSentry& boss) {
+    if (!boss.animating)
+        return;
+    if (boss.animTimer >= 0.06f) {
+        boss.animTimer = 0;
+        boss.frame++;
+    }
+    if (boss.frame == 7) {
+        boss.frame = 0;
+        boss.animating = false;
+    }
+    boss.sprite.setTextureRect(sheetFrame(boss.frame));
+}
+
+// Spinning on the way; arriving stops the spin and zeroes the pattern timer.
+void fly(DieSentry& boss) {
+    if (boss.position != boss.destination
+        && spinningFlight(boss.sprite, boss.bounds, boss.position, boss.destination, boss.spin, boss.spinSpeed,
+                          boss.moveSpeed, game::frameTime))
+        boss.patternTimer = 0;
 }
 
 } // namespace
@@ -58,99 +171,14 @@ void setUpBossFight() {
 void DieSentry::update() {
     animTimer += game::frameTime;
     attackTimer += game::frameTime;
-
-    if (attack == -1) {
-        if (animTimer >= 1.25f && !animating) {
-            animating = true;
-            animTimer -= 1.25f;
-        }
-        // The end: from 3 s into the last pause, every frame drops a bomb on the
-        // player that nothing survives; the run ends by its death, as a victory.
-        if (attackTimer >= 3.0f && nextAttack == 5) {
-            game::bossBeaten = true;
-            dropBombAt(game::playerPosition, 0, 100000);
-        }
-        if (attackTimer >= pauseLength) {
-            attackTimer = 0;
-            attack = nextAttack;
-            if (attack == 3)
-                releaseLaserSentries(*this);
-            else if (attack == 4)
-                applyAttack4Settings(*this);
-        }
-    }
-    if (attack == 0) {
-        patternTimer += game::frameTime;
-        if (animTimer >= 0.75f && !animating) {
-            animating = true;
-            animTimer -= 0.75f;
-        }
-        if (attackTimer >= 5.0f) {
-            attackTimer = 0;
-            attack = 1;
-        }
-        if (patternTimer >= 1.0f) {
-            destination = wanderPoint(position);
-            spinSpeed = 0;
-            patternTimer -= 1.0f;
-        }
-    }
-
-    // One animation shows frames 1 to 6 for 0.06 s each and comes back to frame 0.
-    if (animating) {
-        if (animTimer >= 0.06f) {
-            animTimer = 0;
-            frame++;
-        }
-        if (frame == 7) {
-            frame = 0;
-            animating = false;
-        }
-        sprite.setTextureRect(sheetFrame(frame));
-    }
-
-    if (position != destination) {
-        spin += spinSpeed * game::frameTime;
-        if (stepToward(position, destination, moveSpeed * game::frameTime)) {
-            spin = 0;
-            patternTimer = 0;
-        }
-        compat::setRotation(sprite, spin);
-        sprite.setPosition(position);
-        bounds = sprite.getGlobalBounds();
-    }
-
-    switch (attack) {
-    case 1:
-        patternDriver(*this, 28, 4);
-        if (attackTimer >= 60) {
-            beginPause(*this, 2, 60);
-            // Back to the centre, with one full turn on the way.
-            destination = arenaCentre;
-            const float distance = length(destination - position);
-            spinSpeed = distance > 0 ? 360 / (distance / moveSpeed) : 0;
-        }
-        break;
-    case 2:
-        bounceWaveStep(*this);
-        if (attackTimer >= 51)
-            beginPause(*this, 3, 51);
-        break;
-    case 3:
-        // The laser sentries act on their own; they and every laser go at the end.
-        if (attackTimer >= 43) {
-            game::lasers.clear();
-            game::laserSentries.clear();
-            beginPause(*this, 4, 43);
-        }
-        break;
-    case 4:
-        patternDriver(*this, 20, 5);
-        // Never ends in flight: only at the first arrival after 50 s.
-        if (attackTimer >= 50 && position == destination)
-            beginPause(*this, 5, 50);
-        break;
-    default:
-        break;
-    }
+    // A pause may lead into an attack and the opening into attack 1 in this very
+    // frame, which then runs its first step.
+    if (attack == pauseBetween)
+        runPause(*this);
+    if (attack == openingWander)
+        runOpening(*this);
+    animate(*this);
+    fly(*this);
+    if (inAttack(attack))
+        runAttack(*this);
 }

@@ -9,6 +9,10 @@
 #include <cstdint>
 
 struct DieSentry {
+    static constexpr std::int32_t openingWander = 0;   // the five seconds before attack 1
+    static constexpr std::int32_t pauseBetween = -1;   // the pause before each attack after the first
+    static constexpr std::int32_t afterLastAttack = 5; // what the last pause leads to: the end
+
     compat::Sprite sprite;            // seven 250 x 250 frames side by side
     float patternTimer = 0;       // seconds toward the next shot, wander step or pattern
     float animTimer = 0;          // seconds toward the next animation event
@@ -21,9 +25,9 @@ struct DieSentry {
     float patternGap = 1.7f;      // seconds between one pattern's end and the next choice
     bool patternBusy = false;
     std::int32_t pattern = 0;     // 1 rings, 2 bomb rain, 3 blade spiral, 4 homing fan, 5 bounce burst
-    std::int32_t attack = 0;      // 0 opening, 1 to 4 the attacks, -1 a pause
+    std::int32_t attack = openingWander; // 1 to 4 the attacks, or one of the three below
     float pauseLength = 5.0f;
-    std::int32_t nextAttack = 0;  // the attack after this pause; 5 is the end
+    std::int32_t nextAttack = 0;  // the attack after this pause; afterLastAttack is the end
     bool animating = true;
     std::int32_t frame = 0;       // animation frame 0 to 6
     sf::Vector2f destination;

@@ -4,7 +4,16 @@
 #include "app/GameContext.hpp"
 #include "app/Input.hpp"
 #include "app/SfmlCompat.hpp"
+#include "boss/BounceBall.hpp"
+#include "persistence/SaveData.hpp"
 #include "run/Geometry.hpp"
+#include "run/Hud.hpp"
+#include "run/SoundPool.hpp"
+#include "sentries/BombSentry.hpp"
+#include "sentries/BulletSentry.hpp"
+#include "sentries/HomingSentry.hpp"
+#include "sentries/LaserSentry.hpp"
+#include "sentries/PushwaveSentry.hpp"
 
 #include <algorithm>
 #include <cmath>

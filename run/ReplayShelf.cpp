@@ -28,8 +28,8 @@ void write(KeptReplay which, const std::string& bytes) {
 void keepRun(const Replay& run, bool newBest) {
     const std::string bytes = encodeReplay(run);
     write(KeptReplay::Last, bytes);
-    if (newBest && run.difficulty >= 1 && run.difficulty <= 3)
-        write(KeptReplay(int(KeptReplay::BestAverage) + run.difficulty - 1), bytes);
+    if (newBest && run.difficulty >= game::Average && run.difficulty <= game::Hell)
+        write(KeptReplay(int(KeptReplay::BestAverage) + run.difficulty - game::Average), bytes);
     if (run.ending == ReplayEnding::Victory) {
         std::error_code missing;
         if (!std::filesystem::exists(keptReplayPath(KeptReplay::FirstVictory), missing))

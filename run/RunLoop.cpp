@@ -3,9 +3,22 @@
 // fired by a sentry moves once before it is first drawn.
 #include "run/RunLoop.hpp"
 
+#include "app/Display.hpp"
 #include "app/Events.hpp"
 #include "app/GameContext.hpp"
+#include "boss/BounceBall.hpp"
+#include "boss/DieSentry.hpp"
+#include "persistence/SaveData.hpp"
+#include "run/Hud.hpp"
+#include "run/PauseCheck.hpp"
+#include "run/Player.hpp"
 #include "run/Replay.hpp"
+#include "sentries/BombSentry.hpp"
+#include "sentries/BulletSentry.hpp"
+#include "sentries/HomingSentry.hpp"
+#include "sentries/LaserSentry.hpp"
+#include "sentries/PushwaveSentry.hpp"
+#include "sentries/SentryDirector.hpp"
 
 #include <algorithm>
 #include <string>
@@ -102,9 +115,9 @@ void drawSentries(const std::vector<Sentry>& sentries) {
 } // namespace
 
 void drawRunFrame() {
-    game::window.clear(sf::Color(8, 8, 8, 255));
+    game::window.clear(backgroundColour);
     game::window.setView(game::gameView);
-    if (game::difficulty == 4)
+    if (game::difficulty == game::BossFight)
         game::window.draw(game::bossBackdrop);
     game::window.draw(game::player.sprite);
     drawAlive(game::bullets);
@@ -135,7 +148,7 @@ void updateRunFrame() {
     // The statistics count real time; the game never steps more than 1/60 s, so
     // below 60 frames a second everything, the run clock too, runs slow.
     const float elapsed = replay::frameStep(game::frameClock.restart()).asSeconds();
-    if (game::difficulty == 4)
+    if (game::difficulty == game::BossFight)
         game::saveData.timeSpentDodgingDieSentry += elapsed;
     else
         game::saveData.timeSpentDodging += elapsed;
@@ -147,7 +160,7 @@ void updateRunFrame() {
     checkPauseAndMove();
     game::frameTime = step;
     game::director.tick();
-    if (game::difficulty == 4)
+    if (game::difficulty == game::BossFight)
         pulseBossBackdrop();
     game::playerPushed = false;
     game::pushAppliedThisFrame = false;

@@ -2,7 +2,19 @@
 #include "run/RunSetup.hpp"
 
 #include "app/GameContext.hpp"
+#include "app/MusicStream.hpp"
 #include "app/SfmlCompat.hpp"
+#include "boss/BounceBall.hpp"
+#include "boss/DieSentry.hpp"
+#include "persistence/SaveData.hpp"
+#include "run/Hud.hpp"
+#include "run/Player.hpp"
+#include "sentries/BombSentry.hpp"
+#include "sentries/BulletSentry.hpp"
+#include "sentries/HomingSentry.hpp"
+#include "sentries/LaserSentry.hpp"
+#include "sentries/PushwaveSentry.hpp"
+#include "sentries/SentryDirector.hpp"
 
 void startRun() {
     game::showDeathScreen = true;

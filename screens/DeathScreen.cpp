@@ -5,7 +5,11 @@
 #include "app/Events.hpp"
 #include "app/GameContext.hpp"
 #include "app/Input.hpp"
+#include "app/MusicStream.hpp"
 #include "app/SfmlCompat.hpp"
+#include "persistence/SaveData.hpp"
+#include "run/Hud.hpp"
+#include "run/Player.hpp"
 #include "ui/Blur.hpp"
 #include "ui/Button.hpp"
 #include "ui/FocusRing.hpp"
@@ -18,11 +22,11 @@ namespace {
 // stops the boss music. True when this death unlocked the fight.
 bool bookDeath(float runTime) {
     SaveData& save = game::saveData;
-    if (game::difficulty == 1 && runTime > save.bestTimeAverage)
+    if (game::difficulty == game::Average && runTime > save.bestTimeAverage)
         save.bestTimeAverage = runTime;
-    else if (game::difficulty == 2 && runTime > save.bestTimeHard)
+    else if (game::difficulty == game::Hard && runTime > save.bestTimeHard)
         save.bestTimeHard = runTime;
-    else if (game::difficulty == 3 && runTime > save.bestTimeHell)
+    else if (game::difficulty == game::Hell && runTime > save.bestTimeHell)
         save.bestTimeHell = runTime;
 
     bool newlyUnlocked = false;
@@ -61,8 +65,7 @@ void deathScreen() {
     while (true) {
         game::frameTime = game::frameClock.restart().asSeconds();
         focusRing.update();
-        restart.updateHover();
-        quit.updateHover();
+        updateHovers({&restart, &quit});
         if (input::hasFocus(game::window)) {
             if (restart.isClicked()) {
                 game::showMainMenu = false;
@@ -75,16 +78,11 @@ void deathScreen() {
         }
         pollWindowEvents();
 
-        game::window.clear(sf::Color(8, 8, 8, 255));
-        game::window.setView(game::hudView);
-        game::window.draw(backdrop);
-        game::window.draw(panel);
-        game::window.draw(title);
+        drawOverlay(backdrop, panel, title);
         game::window.draw(timeText);
         if (newlyUnlocked)
             game::window.draw(unlockLine);
-        restart.draw(game::window);
-        quit.draw(game::window);
+        drawButtons(game::window, {&restart, &quit});
         game::window.display();
     }
 }

@@ -2,13 +2,28 @@
 // boss fight, which shows how to unlock it until it is unlocked. No way back.
 #include "screens/DifficultyScreen.hpp"
 
+#include "app/Display.hpp"
 #include "app/Events.hpp"
 #include "app/GameContext.hpp"
 #include "app/Input.hpp"
 #include "app/SfmlCompat.hpp"
+#include "persistence/SaveData.hpp"
 #include "ui/Button.hpp"
 #include "ui/FocusRing.hpp"
 #include "ui/Text.hpp"
+
+#include <utility>
+
+namespace {
+
+// How the boss fight is unlocked, above "OK" on a panel over the buttons.
+compat::Text makeNotice() {
+    return makeCentredText("You must get 1:15 on HELL difficulty or 2:30 on Hard difficulty\n"
+                           "                 to unlock the Zev Azirid Boss Fight",
+                           50, sf::Text::Bold, sf::Color::White, {960, 440});
+}
+
+} // namespace
 
 void difficultyScreen() {
     const input::ScreenScope scope; // a press held from the screen before waits for a release
@@ -19,11 +34,11 @@ void difficultyScreen() {
     Button hell(1210, 590, 300, 140, "HELL", sf::Color::White, 7);
     Button die(1710, 590, 290, 130, "DIE", sf::Color(200, 20, 20, 255), 10);
     const sf::RectangleShape panel = makePanel({960, 540}, {1500, 400}, sf::Color::White);
-    const compat::Text notice = makeCentredText("You must get 1:15 on HELL difficulty or 2:30 on Hard difficulty\n"
-                                            "                 to unlock the Zev Azirid Boss Fight",
-                                            50, sf::Text::Bold, sf::Color::White, {960, 440});
+    const compat::Text notice = makeNotice();
     Button ok(960, 640, 500, 100, "OK", sf::Color::White, 5);
     bool noticeShown = false;
+    const std::pair<Button*, game::Difficulty> levels[] = {{&average, game::Average}, {&hard, game::Hard},
+                                                           {&hell, game::Hell}};
     FocusRing choices(average, hard, hell, die);
     FocusRing noticeFocus(ok);
     // Guards the difficulties: "Hard" and "HELL" lie partly under "Play".
@@ -35,21 +50,10 @@ void difficultyScreen() {
         (noticeShown ? noticeFocus : choices).update();
 
         if (!noticeShown) {
-            average.updateHover();
-            hard.updateHover();
-            hell.updateHover();
-            die.updateHover();
-            if (input::hasFocus(game::window)) {
-                if (average.isClicked() && screenTimer >= 0.2f) {
-                    game::difficulty = 1;
-                    return;
-                }
-                if (hard.isClicked() && screenTimer >= 0.2f) {
-                    game::difficulty = 2;
-                    return;
-                }
-                if (hell.isClicked() && screenTimer >= 0.2f) {
-                    game::difficulty = 3;
+            updateHovers({&average, &hard, &hell, &die});
+            for (const auto& [button, level] : levels) {
+                if (input::hasFocus(game::window) && button->isClicked() && screenTimer >= 0.2f) {
+                    game::difficulty = level;
                     return;
                 }
             }
@@ -59,20 +63,18 @@ void difficultyScreen() {
         // "DIE" and "OK" answer even without the focus.
         if (die.isClicked() && screenTimer >= 0.2f) {
             if (game::saveData.bossFightUnlocked) {
-                game::difficulty = 4;
+                game::difficulty = game::BossFight;
                 return;
             }
             noticeShown = true;
+            if (choices.focusShown())
+                noticeFocus.showFirst(); // "OK" takes A or Enter at once
         }
         if (noticeShown && ok.isClicked())
             noticeShown = false;
 
-        game::window.clear(sf::Color(8, 8, 8, 255));
-        game::window.setView(game::hudView);
-        average.draw(game::window);
-        hard.draw(game::window);
-        hell.draw(game::window);
-        die.draw(game::window);
+        beginScreenPicture();
+        drawButtons(game::window, {&average, &hard, &hell, &die});
         game::window.draw(title);
         if (noticeShown) {
             game::window.draw(panel);

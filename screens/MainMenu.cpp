@@ -2,10 +2,12 @@
 // skin, stats and settings screens open from here and return here.
 #include "screens/MainMenu.hpp"
 
+#include "app/Display.hpp"
 #include "app/Events.hpp"
 #include "app/GameContext.hpp"
 #include "app/Input.hpp"
 #include "app/SfmlCompat.hpp"
+#include "persistence/SaveData.hpp"
 #include "screens/DifficultyScreen.hpp"
 #include "screens/SettingsScreen.hpp"
 #include "screens/SkinScreen.hpp"
@@ -14,22 +16,38 @@
 #include "ui/FocusRing.hpp"
 #include "ui/Text.hpp"
 
+namespace {
+
+// The title logo, centred at (960, 240).
+compat::Sprite makeLogo() {
+    compat::Sprite logo(game::titleLogoTexture);
+    const sf::FloatRect logoBounds = logo.getGlobalBounds();
+    logo.setOrigin({compat::width(logoBounds) / 2, compat::height(logoBounds) / 2});
+    logo.setPosition({960, 240});
+    return logo;
+}
+
+// The version, in the bottom-left corner.
+compat::Text makeVersionText() {
+    compat::Text version = makeText(game::versionTitle, 30, sf::Text::Regular, sf::Color::White);
+    version.setPosition({0, 1080 - 1.5f * compat::height(version.getGlobalBounds())});
+    return version;
+}
+
+} // namespace
+
 void mainMenu() {
     const input::ScreenScope scope; // a press held from the screen before waits for a release
     game::frameClock.restart();
     game::saveData.save();
 
-    compat::Sprite logo(game::titleLogoTexture);
-    const sf::FloatRect logoBounds = logo.getGlobalBounds();
-    logo.setOrigin({compat::width(logoBounds) / 2, compat::height(logoBounds) / 2});
-    logo.setPosition({960, 240});
+    const compat::Sprite logo = makeLogo();
     Button play(960, 540, 600, 100, "Play", sf::Color::White, 5);
     Button skin(797.5f, 690, 275, 100, "Your Skin", sf::Color::White, 5);
     Button stats(1122.5f, 690, 275, 100, "Your Stats", sf::Color::White, 5);
     Button settings(960, 840, 600, 100, "Settings", sf::Color::White, 5);
     Button quit(960, 990, 600, 100, "Quit Game", sf::Color::White, 5);
-    compat::Text version = makeText(game::versionTitle, 30, sf::Text::Regular, sf::Color::White);
-    version.setPosition({0, 1080 - 1.5f * compat::height(version.getGlobalBounds())});
+    const compat::Text version = makeVersionText();
     FocusRing focusRing(play, skin, stats, settings, quit);
     // Guards four buttons and Escape; starts again whenever a sub-screen returns.
     float screenTimer = 0;
@@ -38,12 +56,7 @@ void mainMenu() {
         game::frameTime = game::frameClock.restart().asSeconds();
         screenTimer += game::frameTime;
         focusRing.update();
-
-        play.updateHover();
-        settings.updateHover();
-        quit.updateHover();
-        skin.updateHover();
-        stats.updateHover();
+        updateHovers({&play, &settings, &quit, &skin, &stats});
 
         // Every test presses (sound and count) even when its guard then says no.
         if (input::hasFocus(game::window)) {
@@ -52,7 +65,7 @@ void mainMenu() {
                 return;
             }
             if (settings.isClicked() && screenTimer > 0.1f) {
-                game::difficulty = 1; // no music slider outside the boss fight
+                game::difficulty = game::Average; // no music slider outside the boss fight
                 settingsScreen();
                 screenTimer = 0;
             }
@@ -75,13 +88,8 @@ void mainMenu() {
             }
         }
 
-        game::window.clear(sf::Color(8, 8, 8, 255));
-        game::window.setView(game::hudView);
-        play.draw(game::window);
-        settings.draw(game::window);
-        quit.draw(game::window);
-        skin.draw(game::window);
-        stats.draw(game::window);
+        beginScreenPicture();
+        drawButtons(game::window, {&play, &settings, &quit, &skin, &stats});
         game::window.draw(version);
         game::window.draw(logo);
         game::window.display();

@@ -6,6 +6,7 @@
 #include "app/Events.hpp"
 #include "app/GameContext.hpp"
 #include "app/Input.hpp"
+#include "app/MusicStream.hpp"
 #include "app/SfmlCompat.hpp"
 #include "screens/SettingsScreen.hpp"
 #include "ui/Blur.hpp"
@@ -33,16 +34,14 @@ void pauseMenu() {
     while (true) {
         game::frameTime = game::frameClock.restart().asSeconds();
         focusRing.update();
-        resume.updateHover();
-        restart.updateHover();
-        settings.updateHover();
-        quit.updateHover();
+        updateHovers({&resume, &restart, &settings, &quit});
 
         if (input::hasFocus(game::window)) {
-            // On a pad, B and Start continue too; the keyboard has no say here.
+            // B or Start on a pad continue too; Escape does not (the keys move the
+            // focus and Enter presses, as on every screen).
             if (resume.isClicked() || input::commandHeld(input::Command::Back)
                 || input::commandHeld(input::Command::Pause)) {
-                if (game::difficulty == 4)
+                if (game::difficulty == game::BossFight)
                     game::musicSound.play(); // resumes where it paused
                 return;
             }
@@ -63,15 +62,8 @@ void pauseMenu() {
         }
         pollWindowEvents();
 
-        game::window.clear(sf::Color(8, 8, 8, 255));
-        game::window.setView(game::hudView);
-        game::window.draw(backdrop);
-        game::window.draw(panel);
-        game::window.draw(title);
-        resume.draw(game::window);
-        restart.draw(game::window);
-        settings.draw(game::window);
-        quit.draw(game::window);
+        drawOverlay(backdrop, panel, title);
+        drawButtons(game::window, {&resume, &restart, &settings, &quit});
         game::window.display();
     }
 }

@@ -1,4 +1,4 @@
-// The pause menu, opened by Escape during a run.
+// The pause menu, opened by Escape or a pad's Start during a run.
 #pragma once
 
 void pauseMenu();

@@ -25,7 +25,7 @@ void watchReplay(const Replay& replay) {
         const bool pausePressed = input::commandHeld(input::Command::Confirm);
         if (pausePressed && !pauseHeld) {
             paused = !paused;
-            if (game::difficulty == 4)
+            if (game::difficulty == game::BossFight)
                 paused ? game::musicSound.pause() : game::musicSound.play();
         }
         pauseHeld = pausePressed;

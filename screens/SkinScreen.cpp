@@ -2,10 +2,12 @@
 // once the Zev Azirid is beaten, a toggle switches the rainbow skin of the runs.
 #include "screens/SkinScreen.hpp"
 
+#include "app/Display.hpp"
 #include "app/Events.hpp"
 #include "app/GameContext.hpp"
 #include "app/Input.hpp"
 #include "app/SfmlCompat.hpp"
+#include "persistence/SaveData.hpp"
 #include "ui/Button.hpp"
 #include "ui/FocusRing.hpp"
 #include "ui/Slider.hpp"
@@ -14,17 +16,27 @@
 
 #include <cstdint>
 
+namespace {
+
+// The player's sprite in the saved colour, centred at (960, 290).
+compat::Sprite makePreview() {
+    compat::Sprite preview(game::playerTexture);
+    const sf::FloatRect previewBounds = preview.getLocalBounds();
+    preview.setOrigin({compat::width(previewBounds) * 0.5f, compat::height(previewBounds) * 0.5f});
+    preview.setPosition({960, 290});
+    preview.setColor(game::saveData.playerColor);
+    return preview;
+}
+
+} // namespace
+
 void skinScreen() {
     const input::ScreenScope scope; // a press held from the screen before waits for a release
     std::int32_t red = game::saveData.playerColor.r;
     std::int32_t green = game::saveData.playerColor.g;
     std::int32_t blue = game::saveData.playerColor.b;
 
-    compat::Sprite preview(game::playerTexture);
-    const sf::FloatRect previewBounds = preview.getLocalBounds();
-    preview.setOrigin({compat::width(previewBounds) * 0.5f, compat::height(previewBounds) * 0.5f});
-    preview.setPosition({960, 290});
-    preview.setColor(game::saveData.playerColor);
+    compat::Sprite preview = makePreview();
 
     // 765 units for 256 values: three units a step, so every value can be reached.
     Slider redSlider(960, 520, 765, 20, 0, 255, &red, sf::Color::White, sf::Color(255, 0, 0, 255), 6);
@@ -45,9 +57,8 @@ void skinScreen() {
         game::frameTime = game::frameClock.restart().asSeconds();
         focusRing.update();
 
-        redSlider.update();
-        greenSlider.update();
-        blueSlider.update();
+        for (Slider* slider : {&redSlider, &greenSlider, &blueSlider})
+            slider->update();
         back.updateHover();
         // Until the boss is beaten the toggle is neither shown nor pressable.
         if (game::saveData.rgbSkinUnlocked)
@@ -58,19 +69,16 @@ void skinScreen() {
         preview.setColor(game::saveData.playerColor);
 
         if (input::hasFocus(game::window)) {
-            if (back.isClicked())
-                return;
-            if (input::backHeld())
+            if (back.isClicked() || input::backHeld())
                 return;
         }
 
         pollWindowEvents();
 
         // Drawn in whatever view is current: the main menu leaves hudView set.
-        game::window.clear(sf::Color(8, 8, 8, 255));
-        redSlider.draw(game::window);
-        greenSlider.draw(game::window);
-        blueSlider.draw(game::window);
+        game::window.clear(backgroundColour);
+        for (const Slider* slider : {&redSlider, &greenSlider, &blueSlider})
+            slider->draw(game::window);
         if (game::saveData.rgbSkinUnlocked) {
             rainbow.draw(game::window);
             game::window.draw(rgbLabel);

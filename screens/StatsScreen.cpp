@@ -1,10 +1,12 @@
 // The stats screen: one block of text, composed when the screen opens.
 #include "screens/StatsScreen.hpp"
 
+#include "app/Display.hpp"
 #include "app/Events.hpp"
 #include "app/GameContext.hpp"
 #include "app/Input.hpp"
 #include "app/SfmlCompat.hpp"
+#include "persistence/SaveData.hpp"
 #include "run/Hud.hpp"
 #include "run/ReplayShelf.hpp"
 #include "screens/ReplayScreen.hpp"
@@ -105,8 +107,7 @@ void statsScreen() {
                 watchReplay(offer.replay);
         }
 
-        game::window.clear(sf::Color(8, 8, 8, 255));
-        game::window.setView(game::hudView);
+        beginScreenPicture();
         pollWindowEvents();
         game::window.draw(text);
         back.draw(game::window);

@@ -2,10 +2,12 @@
 // before its first frame, then waits for "Go back To Main Menu".
 #include "screens/VictoryScreen.hpp"
 
+#include "app/Display.hpp"
 #include "app/Events.hpp"
 #include "app/GameContext.hpp"
 #include "app/Input.hpp"
 #include "app/SfmlCompat.hpp"
+#include "persistence/SaveData.hpp"
 #include "ui/Button.hpp"
 #include "ui/FocusRing.hpp"
 #include "ui/Text.hpp"
@@ -42,8 +44,7 @@ void victoryScreen() {
         }
         pollWindowEvents();
 
-        game::window.clear(sf::Color(8, 8, 8, 255));
-        game::window.setView(game::hudView);
+        beginScreenPicture();
         game::window.draw(panel);
         game::window.draw(congratulations);
         game::window.draw(beaten);

@@ -5,6 +5,7 @@
 #include "app/SfmlCompat.hpp"
 #include "run/Geometry.hpp"
 #include "run/Replay.hpp"
+#include "run/SoundPool.hpp"
 
 #include <cstdlib>
 

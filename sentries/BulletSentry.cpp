@@ -4,28 +4,19 @@
 #include "app/GameContext.hpp"
 #include "app/SfmlCompat.hpp"
 #include "run/Geometry.hpp"
+#include "run/SoundPool.hpp"
 #include "sentries/Placement.hpp"
 
 #include <cmath>
 #include <cstdlib>
 
 void createBulletSentry(sf::Vector2f position) {
-    BulletSentry sentry;
-    sentry.position = position;
-    sentry.sprite.setTexture(game::bulletSentryTexture);
-    updateBulletSentry(sentry);
-    seatTurret(sentry.sprite, game::bulletSentryTexture, position);
-    game::bulletSentries.push_back(sentry);
+    placeTurret(game::bulletSentries, game::bulletSentryTexture, position, updateBulletSentry);
 }
 
 void updateBulletSentry(BulletSentry& sentry) {
-    sentry.fireTimer += game::frameTime;
-    sentry.sprite.setPosition(sentry.position);
-    sentry.bounds = sentry.sprite.getGlobalBounds();
-    sentry.aimAngle = aimAngle(sentry.position, game::playerPosition);
-    compat::setRotation(sentry.sprite, sentry.aimAngle);
     // At most one shot a frame; the timer keeps the excess, so a slow frame loses none.
-    if (sentry.fireTimer >= sentry.fireInterval) {
+    if (turnTurret(sentry, game::frameTime, true)) {
         sentry.spreadOffset = float(std::rand() % int(sentry.spreadRange - sentry.spreadRange * 0.5f));
         fireBullet(sentry);
         game::soundPool.play(game::bulletFireBuffer, sentry.position, game::playerPosition);

@@ -4,6 +4,7 @@
 #include "app/GameContext.hpp"
 #include "app/SfmlCompat.hpp"
 #include "run/Geometry.hpp"
+#include "run/SoundPool.hpp"
 #include "sentries/Placement.hpp"
 
 #include <algorithm>
@@ -11,21 +12,11 @@
 #include <cstdlib>
 
 void createHomingSentry(sf::Vector2f position) {
-    HomingSentry sentry;
-    sentry.position = position;
-    sentry.sprite.setTexture(game::homingSentryTexture);
-    updateHomingSentry(sentry);
-    seatTurret(sentry.sprite, game::homingSentryTexture, position);
-    game::homingSentries.push_back(sentry);
+    placeTurret(game::homingSentries, game::homingSentryTexture, position, updateHomingSentry);
 }
 
 void updateHomingSentry(HomingSentry& sentry) {
-    sentry.fireTimer += game::frameTime;
-    sentry.sprite.setPosition(sentry.position);
-    sentry.bounds = sentry.sprite.getLocalBounds();
-    sentry.aimAngle = aimAngle(sentry.position, game::playerPosition);
-    compat::setRotation(sentry.sprite, sentry.aimAngle);
-    if (sentry.fireTimer >= sentry.fireInterval) {
+    if (turnTurret(sentry, game::frameTime, false)) {
         sentry.spreadOffset = float(std::rand() % int(sentry.spreadRange)) - sentry.spreadRange * 0.5f;
         fireHoming(sentry);
         game::soundPool.play(game::homingFireBuffer, sentry.position, game::playerPosition);

@@ -5,6 +5,8 @@
 #include "app/GameContext.hpp"
 #include "app/SfmlCompat.hpp"
 #include "run/Geometry.hpp"
+#include "run/SoundPool.hpp"
+#include "sentries/Placement.hpp"
 
 #include <cmath>
 #include <cstdlib>
@@ -67,19 +69,13 @@ LaserSentry makeLaserSentry(sf::Vector2f position) {
 void updateLaserSentry(LaserSentry& sentry) {
     sentry.stateTimer += game::frameTime;
 
-    if (sentry.position != sentry.destination) {
-        sentry.spin += sentry.spinSpeed * game::frameTime;
-        if (stepToward(sentry.position, sentry.destination, sentry.moveSpeed * game::frameTime)) {
-            sentry.spin = 0;
-            sentry.stateTimer = 0;
-        }
-        compat::setRotation(sentry.sprite, sentry.spin);
-        sentry.sprite.setPosition(sentry.position);
-        sentry.bounds = sentry.sprite.getGlobalBounds();
-    }
+    if (sentry.position != sentry.destination
+        && spinningFlight(sentry.sprite, sentry.bounds, sentry.position, sentry.destination, sentry.spin,
+                          sentry.spinSpeed, sentry.moveSpeed, game::frameTime))
+        sentry.stateTimer = 0;
 
     // Each test sees the state the one before it left.
-    if (sentry.state == 0) {
+    if (sentry.state == LaserSentry::flying) {
         sentry.sprite.setPosition(sentry.position);
         sentry.bounds = sentry.sprite.getLocalBounds();
         if (sentry.stateTimer >= sentry.waitTime && sentry.position == sentry.destination) {
@@ -87,13 +83,13 @@ void updateLaserSentry(LaserSentry& sentry) {
             sentry.stateTimer = 0;
         }
     }
-    if (sentry.state == 1 && sentry.stateTimer >= sentry.alarmGap + sentry.alarmLifetime) {
+    if (sentry.state == LaserSentry::warning && sentry.stateTimer >= sentry.alarmGap + sentry.alarmLifetime) {
         fireBeams(sentry);
         sentry.stateTimer = 0;
     }
-    if (sentry.state == 2 && sentry.stateTimer >= sentry.beamLifetime) {
+    if (sentry.state == LaserSentry::firing && sentry.stateTimer >= sentry.beamLifetime) {
         sentry.stateTimer = 0;
-        sentry.state = 0;
+        sentry.state = LaserSentry::flying;
         sentry.destination = randomPoint();
         sentry.moveSpeed = length(sentry.destination - sentry.position) / sentry.travelTime;
     }
@@ -103,13 +99,13 @@ void raiseAlarm(LaserSentry& sentry) {
     for (float angle : axes)
         game::lasers.emplace_back(game::laserAlarmTexture, sentry.position.x, sentry.position.y, angle,
                                   sentry.beamGrowSpeed, sentry.alarmLifetime, 0, "alarm");
-    sentry.state = 1;
+    sentry.state = LaserSentry::warning;
 }
 
 void fireBeams(LaserSentry& sentry) {
     for (float angle : axes)
         game::lasers.emplace_back(game::laserTexture, sentry.position.x, sentry.position.y, angle,
                                   sentry.beamGrowSpeed, sentry.beamLifetime, sentry.damage, "laserbeam");
-    sentry.state = 2;
+    sentry.state = LaserSentry::firing;
     game::soundPool.play(game::homingFireBuffer, sentry.position, game::playerPosition);
 }

@@ -10,6 +10,10 @@
 #include <string>
 
 struct LaserSentry {
+    static constexpr std::int16_t flying = 0;  // flying, or waiting after it arrived
+    static constexpr std::int16_t warning = 1; // its warning lines are out
+    static constexpr std::int16_t firing = 2;  // its beams are out
+
     compat::Sprite sprite;
     float stateTimer = 0;          // seconds in the current state
     sf::Vector2f position;         // current centre
@@ -20,7 +24,7 @@ struct LaserSentry {
     float travelTime = 0.9f;       // every flight takes this long
     float spinSpeed = 400.0f;      // degrees per second while flying
     float waitTime = 0.8f;         // pause after arriving, before the warning
-    std::int16_t state = 0;        // 0 flying or waiting, 1 warning, 2 firing
+    std::int16_t state = flying;   // one of the three above
     float alarmGap = 0.3f;         // pause between the warning and the beams
     float beamGrowSpeed = 4000.0f; // units per second
     float beamLifetime = 1.5f;

@@ -1,6 +1,7 @@
 // Placing turrets and shots.
 #include "sentries/Placement.hpp"
 
+#include "app/GameContext.hpp"
 #include "app/SfmlCompat.hpp"
 #include "run/Geometry.hpp"
 
@@ -11,6 +12,26 @@ void seatTurret(compat::Sprite& sprite, const sf::Texture& texture, sf::Vector2f
     sprite.setOrigin({size.x / 2.0f - 10, size.y / 2.0f});
     sprite.setPosition(position);
     sprite.setScale({0.8f, 0.8f});
+}
+
+float aimTurret(compat::Sprite& sprite, sf::Vector2f position, sf::FloatRect& bounds, bool worldBounds) {
+    sprite.setPosition(position);
+    bounds = worldBounds ? sprite.getGlobalBounds() : sprite.getLocalBounds();
+    const float angle = aimAngle(position, game::playerPosition);
+    compat::setRotation(sprite, angle);
+    return angle;
+}
+
+bool spinningFlight(compat::Sprite& sprite, sf::FloatRect& bounds, sf::Vector2f& position, sf::Vector2f destination,
+                    float& spin, float spinSpeed, float moveSpeed, float seconds) {
+    spin += spinSpeed * seconds;
+    const bool arrived = stepToward(position, destination, moveSpeed * seconds);
+    if (arrived)
+        spin = 0;
+    compat::setRotation(sprite, spin);
+    sprite.setPosition(position);
+    bounds = sprite.getGlobalBounds();
+    return arrived;
 }
 
 sf::Vector2f launchShot(compat::Sprite& sprite, const sf::Texture& texture, float scale, sf::Vector2f from,

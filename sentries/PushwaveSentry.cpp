@@ -4,26 +4,17 @@
 #include "app/GameContext.hpp"
 #include "app/SfmlCompat.hpp"
 #include "run/Geometry.hpp"
+#include "run/SoundPool.hpp"
 #include "sentries/Placement.hpp"
 
 #include <cmath>
 
 void createPushwaveSentry(sf::Vector2f position) {
-    PushwaveSentry sentry;
-    sentry.position = position;
-    sentry.sprite.setTexture(game::pushwaveSentryTexture);
-    updatePushwaveSentry(sentry);
-    seatTurret(sentry.sprite, game::pushwaveSentryTexture, position);
-    game::pushwaveSentries.push_back(sentry);
+    placeTurret(game::pushwaveSentries, game::pushwaveSentryTexture, position, updatePushwaveSentry);
 }
 
 void updatePushwaveSentry(PushwaveSentry& sentry) {
-    sentry.fireTimer += game::frameTime;
-    sentry.sprite.setPosition(sentry.position);
-    sentry.bounds = sentry.sprite.getLocalBounds();
-    sentry.aimAngle = aimAngle(sentry.position, game::playerPosition);
-    compat::setRotation(sentry.sprite, sentry.aimAngle);
-    if (sentry.fireTimer >= sentry.fireInterval) {
+    if (turnTurret(sentry, game::frameTime, false)) {
         firePushwave(sentry);
         sentry.fireTimer -= sentry.fireInterval;
     }

@@ -3,6 +3,11 @@
 
 #include "app/GameContext.hpp"
 #include "boss/DieSentry.hpp"
+#include "run/Hud.hpp"
+#include "sentries/BombSentry.hpp"
+#include "sentries/BulletSentry.hpp"
+#include "sentries/HomingSentry.hpp"
+#include "sentries/PushwaveSentry.hpp"
 #include "sentries/SentryKind.hpp"
 #include "sentries/Upgrades.hpp"
 
@@ -26,24 +31,24 @@ SentryDirector::SentryDirector() {
 
 SentryDirector::SentryDirector(std::int16_t difficulty) : SentryDirector() {
     switch (difficulty) {
-    case 1: // Average
+    case game::Average:
         openingEvents = 4;
         eventInterval = 15.0f;
         intervalGrowth = 1.5f;
         upgradeRolls = 2;
         break;
-    case 2: // Hard keeps the default interval
+    case game::Hard: // keeps the default interval
         openingEvents = 6;
         intervalGrowth = 1.35f;
         upgradeRolls = 4;
         break;
-    case 3: // HELL
+    case game::Hell:
         openingEvents = 10;
         eventInterval = 8.0f;
         intervalGrowth = 1.2f;
         upgradeRolls = 8;
         break;
-    case 4: // the boss fight brings its own enemies: no event for 9999 s
+    case game::BossFight: // brings its own enemies: no event for 9999 s
         openingEvents = 0;
         eventInterval = 9999;
         intervalGrowth = 9999;

@@ -4,6 +4,7 @@
 #include "app/GameContext.hpp"
 #include "app/Input.hpp"
 #include "app/SfmlCompat.hpp"
+#include "persistence/SaveData.hpp"
 #include "run/Geometry.hpp"
 
 #include <limits>
@@ -79,4 +80,14 @@ bool Button::isClicked() {
 void Button::draw(sf::RenderTarget& target) const {
     target.draw(shape);
     target.draw(label);
+}
+
+void updateHovers(std::initializer_list<Button*> buttons) {
+    for (Button* button : buttons)
+        button->updateHover();
+}
+
+void drawButtons(sf::RenderTarget& target, std::initializer_list<const Button*> buttons) {
+    for (const Button* button : buttons)
+        button->draw(target);
 }

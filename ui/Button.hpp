@@ -7,6 +7,7 @@
 
 #include <SFML/Graphics.hpp>
 #include <cstdint>
+#include <initializer_list>
 #include <string>
 
 struct Button {
@@ -33,3 +34,9 @@ struct Button {
 
     void draw(sf::RenderTarget& target) const;
 };
+
+// The hover update of each, in order: a screen's buttons every frame.
+void updateHovers(std::initializer_list<Button*> buttons);
+
+// Each drawn in order.
+void drawButtons(sf::RenderTarget& target, std::initializer_list<const Button*> buttons);

@@ -31,6 +31,15 @@ sf::Vector2i FocusRing::pointer() {
     return input::mousePixel(game::window);
 }
 
+void FocusRing::showFirst() {
+    mouse = pointer();
+    index = 0;
+    shown = !members.empty();
+    const bool windowFocus = input::hasFocus(game::window);
+    for (int c = 0; c < 5; c++)
+        held[c] = windowFocus && input::commandHeld(input::Command(c));
+}
+
 void FocusRing::update() {
     using input::Command;
     const sf::Vector2i now = pointer();

@@ -1,11 +1,13 @@
 // The focus of players without a mouse: the arrow keys, a pad's d-pad or its stick
 // move it between a screen's buttons, sliders and toggles in the order a reader
 // meets them; A, Enter or Space press the focused button; left and right change the
-// focused slider or toggle. Nothing has the focus until the first such press, and
-// moving the mouse hides it again.
+// focused slider or toggle. Nothing has the focus until the first such press (or
+// until showFirst, where the keys opened the widgets), and moving the mouse hides
+// it again.
 #pragma once
 
 #include <SFML/Graphics.hpp>
+#include <utility>
 #include <vector>
 
 // What the ring tells one widget every frame; buttons, sliders and toggles carry one.
@@ -25,11 +27,16 @@ public:
     // The widgets in reading order.
     template <typename... Widgets>
     explicit FocusRing(Widgets&... widgets) : members{&widgets.focus...}, mouse(pointer()) {}
-    // The same for widgets counted only as the screen opens.
     explicit FocusRing(std::vector<Focus*> focuses) : members(std::move(focuses)), mouse(pointer()) {}
 
     // Once a frame, after frameTime is set and before the widgets are updated.
     void update();
+
+    // For what the keys or a pad opened: the focus shows on the first widget at
+    // once, and a press still held from the opening waits for its release.
+    void showFirst();
+
+    bool focusShown() const { return shown; }
 
 private:
     static sf::Vector2i pointer();

@@ -81,7 +81,9 @@ void Slider::update() {
     }
 
     if (const int steps = std::exchange(focus.steps, 0)) {
-        *target = std::min(maxValue, std::max(minValue, *target + steps));
+        // Summed wide: a value edited in the save may lie at the edge of an int.
+        const std::int64_t stepped = std::int64_t(*target) + steps;
+        *target = std::int32_t(std::clamp<std::int64_t>(stepped, minValue, maxValue));
         placeKnob();
     }
     refreshText();

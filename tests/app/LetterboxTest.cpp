@@ -59,7 +59,8 @@ TEST(Letterbox, EveryWindowSizeShowsThePictureWhereItBelongs) {
         EXPECT_NEAR(compat::top(stats) + compat::height(stats), 1080, 20);
 
         // The frame behind the death screen: red up to (1500, 1000), where the panel
-        // leaves it visible, and blue elsewhere. "Restart" leaves.
+        // leaves it visible, and blue elsewhere, wherever a stale size says. "Restart" leaves.
+        game::screenWidth /= 2;
         sf::RectangleShape blue({1920, 1080}), red({1500, 1000});
         blue.setFillColor(sf::Color::Blue), red.setFillColor(sf::Color::Red);
         game::window.draw(blue), game::window.draw(red), game::window.display();

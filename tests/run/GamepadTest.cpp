@@ -10,12 +10,13 @@
 TEST_F(RunScenario, APadMovesPausesAndContinues) {
     startTestRun(1);
     game::director.eventTimer = -1e9f; // an empty arena
-    // Stick and d-pad; the direction of the step expected.
-    const std::tuple<sf::Vector2f, sf::Vector2f, sf::Vector2i> moves[] = {
+    // Stick and d-pad; the direction of the step expected; the buttons the device has.
+    const struct { sf::Vector2f stick, dpad; sf::Vector2i direction; unsigned buttons = 11; } moves[] = {
+        {{100, 0}, {}, {0, 0}, 4}, // a laptop's accelerometer: no Start, so no pad
         {{26, 0}, {}, {1, 0}}, {{25, -25}, {}, {0, 0}}, {{}, {-100, 100}, {-1, 1}}};
-    for (const auto& [stick, dpad, direction] : moves) {
+    for (const auto& [stick, dpad, direction, buttons] : moves) {
         const sf::Vector2f start = game::playerPosition;
-        input.script.pad = {true, stick, dpad, {}};
+        input.script.pad = {true, stick, dpad, {}, buttons};
         frames(5); // 59 units each way from a standstill
         EXPECT_EQ(sf::Vector2i((game::playerPosition - start) / 50.0f), direction) << stick.x << ", " << dpad.x;
     }

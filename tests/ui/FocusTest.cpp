@@ -41,6 +41,7 @@ TEST(FocusedScreens, TheFocusWalksEveryScreenAndActsAsTheMouseAndEscapeDo) {
         {"the main menu ignores B; its fifth button is \"Quit Game\"", mainMenu, "b.d.D.d.R.d.a", 13, 0},
         {"the difficulty screen ignores B; A acts once a press, after the guard", difficultyScreen,
          "b.R" + std::string(20, 'a') + ".e", 25, 0},
+        {"A on the locked \"DIE\" opens the notice with \"OK\" focused", difficultyScreen, "R.d.d.d......a.a.d.a", 20, 0},
         {"B leaves the settings; right steps the slider, and held from 0.4 s on every 0.05 s", settingsScreen,
          "d.d" + std::string(56, 'R') + "b", 60, 12},
         // After the mouse moved, the first right only shows the focus again; held, it
@@ -50,7 +51,7 @@ TEST(FocusedScreens, TheFocusWalksEveryScreenAndActsAsTheMouseAndEscapeDo) {
         EXPECT_EQ(play(screen, frames), ran) << what;
         EXPECT_EQ(game::maxFps - maxFps, fpsChange) << what;
     }
-    EXPECT_EQ(game::saveData.buttonsClicked, clicked + 3); // "Quit Game", and "Average" twice
+    EXPECT_EQ(game::saveData.buttonsClicked, clicked + 6); // "Quit Game", "Average" three times, "DIE" and "OK"
     EXPECT_NE(int(game::showFps), showFps);
     game::appRunning = true, game::showFps = showFps != 0;
 }

@@ -53,6 +53,11 @@ TEST_F(WidgetOnScreen, ASliderKnobGrabbedMapsThePointerOntoTheRangeRoundingHalfU
         EXPECT_EQ(std::pair(slider.valueText.getString().toAnsiString(), slider.valueText.getPosition()),
                   std::pair(std::to_string(row.value), slider.knob.getPosition() - sf::Vector2f(0, 120)));
     }
+    // A right press on a value edited in the save to the largest int clamps without overflowing.
+    std::int32_t edited = 2147483647;
+    Slider stepped(960, 240, 800, 20, 10, 360, &edited, sf::Color::White, sf::Color::Red, 6);
+    stepped.focus.steps = 1, stepped.update();
+    EXPECT_EQ(edited, 360);
 }
 
 // The FPS Display toggle of the settings screen: 100 x 100 at (600, 440) with a

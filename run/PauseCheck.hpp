@@ -1,0 +1,7 @@
+// The run's per-frame check of the player's keys: the move, and the pause menu.
+#pragma once
+
+// With the focus: moves the player (unless a pushwave carried it last frame) and
+// opens the pause menu on Escape or a pad's Start. Without the focus, nothing, but
+// a pad lost during the run opens the pause menu in either case.
+void checkPauseAndMove();
