@@ -37,7 +37,8 @@ float frameTime = 0;
 bool playerPushed = false;
 bool pushAppliedThisFrame = false;
 
-std::string versionTitle = "Vizovid V1.0.1";
+const std::string gameVersion = "1.0.1";
+std::string versionTitle = "Vizovid V" + gameVersion;
 
 sf::Font arialFont;
 sf::Font sourceSansFont;

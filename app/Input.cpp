@@ -149,6 +149,26 @@ bool padLost() {
     return (padsSeen & ~connectedPads()) != 0;
 }
 
+namespace {
+
+// A pad's stick or d-pad counts as the keys, so every rule of the keys holds for it.
+bool directionHeld(sf::Keyboard::Key a, sf::Keyboard::Key b, Command padDirection) {
+    return keyHeld(a) || keyHeld(b) || padHeld(padDirection);
+}
+
+} // namespace
+
+RunInput readRunInput(const sf::Window& window) {
+    RunInput held;
+    held.padLost = padLost();
+    held.focus = hasFocus(window);
+    held.up = directionHeld(sf::Keyboard::Key::W, sf::Keyboard::Key::Up, Command::Up);
+    held.left = directionHeld(sf::Keyboard::Key::A, sf::Keyboard::Key::Left, Command::Left);
+    held.down = directionHeld(sf::Keyboard::Key::S, sf::Keyboard::Key::Down, Command::Down);
+    held.right = directionHeld(sf::Keyboard::Key::D, sf::Keyboard::Key::Right, Command::Right);
+    return held;
+}
+
 bool keyHeld(sf::Keyboard::Key key) {
     const bool held = deviceKeyHeld(key);
     return key == sf::Keyboard::Key::Escape ? look(escapePress, held) : held;

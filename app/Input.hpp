@@ -49,6 +49,18 @@ bool padHeld(Command direction);
 // the end of this frame.
 bool padLost();
 
+// Everything a run frame reads of the devices, but the pause request: a replay
+// records it and plays it back in its place.
+struct RunInput {
+    bool padLost = false; // a pad dropped out: the frame pauses instead of moving
+    bool focus = true;    // the window has the focus; without it the player stands
+    bool up = false;      // W, the Up arrow, or a pad's up; likewise the other three
+    bool left = false;
+    bool down = false;
+    bool right = false;
+};
+RunInput readRunInput(const sf::Window& window);
+
 // Pad buttons as Linux numbers those of an Xbox-style pad (and Steam Input's).
 namespace pad {
 constexpr unsigned A = 0;

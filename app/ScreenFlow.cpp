@@ -2,6 +2,8 @@
 #include "app/ScreenFlow.hpp"
 
 #include "app/GameContext.hpp"
+#include "run/Replay.hpp"
+#include "run/ReplayShelf.hpp"
 #include "run/RunLoop.hpp"
 #include "run/RunSetup.hpp"
 #include "screens/DeathScreen.hpp"
@@ -19,10 +21,35 @@ void runScreens() {
     }
 }
 
+namespace {
+
+float bestTime(std::int32_t difficulty) {
+    const SaveData& save = game::saveData;
+    return difficulty == game::Average ? save.bestTimeAverage
+           : difficulty == game::Hard ? save.bestTimeHard
+                                      : save.bestTimeHell;
+}
+
+// The run that just ended goes to the replays, before any screen books it.
+void keepTheRun() {
+    const ReplayEnding ending = game::bossBeaten           ? ReplayEnding::Victory
+                                : game::showDeathScreen ? ReplayEnding::Death
+                                                        : ReplayEnding::Left;
+    const Replay run = replay::finishRecording(ending);
+    // The death screen raises the best time by the same rule.
+    const bool newBest = ending == ReplayEnding::Death && game::difficulty != game::BossFight
+                         && game::player.runTime > bestTime(game::difficulty);
+    keepRun(run, newBest);
+}
+
+} // namespace
+
 void playOneRun() {
+    replay::startRecording();
     startRun();
     game::runActive = true;
     runLoop();
+    keepTheRun();
     // Beating the boss ends the run by the player's death too, but earns the
     // victory screen instead. A run left through the pause menu shows neither.
     if (game::showDeathScreen && !game::bossBeaten)

@@ -4,22 +4,84 @@
 #include "app/Folders.hpp"
 #include "app/GameContext.hpp"
 #include "app/ScreenFlow.hpp"
+#include "persistence/ReplayFile.hpp"
+#include "run/ReplayPlayback.hpp"
+#include "screens/ReplayScreen.hpp"
 #include "app/SfmlCompat.hpp"
 #include "persistence/SaveData.hpp"
 
 #include <cstdlib>
 #include <ctime>
 #include <iostream>
+#include <string>
+#include <vector>
+#include <algorithm>
 
-int main() {
+namespace {
+
+// Reads a replay named on the command line; says in one line what is wrong with it,
+// or that another version made it.
+bool readArgument(const std::string& path, Replay& replay) {
+    std::string error;
+    if (!readReplay(path, replay, error)) {
+        std::cerr << "vizovid: " << error << '\n';
+        return false;
+    }
+    if (replay.gameVersion != game::gameVersion)
+        std::cerr << "vizovid: " << path << " was recorded by Vizovid " << replay.gameVersion << ", this is "
+                  << game::gameVersion << ": it may not play out the same\n";
+    return true;
+}
+
+// Plays each replay without drawing: 0 when all play out as recorded, 1 when one
+// does not, 2 when one cannot be read. Textures are loaded: their sizes decide hits.
+int verifyReplays(const std::vector<std::string>& paths) {
+    loadAssets();
+    int status = 0;
+    for (const std::string& path : paths) {
+        Replay replay;
+        if (!readArgument(path, replay)) {
+            status = 2;
+            continue;
+        }
+        const std::string difference = verifyReplay(replay);
+        if (difference.empty()) {
+            std::cout << path << ": ok, " << replay.steps.size() << " frames\n";
+        } else {
+            std::cout << path << ": " << difference << '\n';
+            status = std::max(status, 1);
+        }
+    }
+    return status;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    const std::vector<std::string> arguments(argv + 1, argv + argc);
+    if (!arguments.empty() && arguments[0] != "--replay" && arguments[0] != "--verify-replay") {
+        std::cerr << "usage: vizovid [--replay FILE | --verify-replay FILE...]\n";
+        return 2;
+    }
     if (!game::folders.found) {
         std::cerr << "Vizovid cannot start: none of these folders holds its assets:\n";
         for (const std::string& place : game::folders.placesLooked)
             std::cerr << "  " << place << '\n';
         return 1;
     }
+    if (arguments.size() == 1) {
+        std::cerr << "usage: vizovid [--replay FILE | --verify-replay FILE...]\n";
+        return 2;
+    }
+    if (!arguments.empty() && arguments[0] == "--verify-replay")
+        return verifyReplays({arguments.begin() + 1, arguments.end()});
+    Replay watched;
+    if (!arguments.empty() && (arguments.size() != 2 || !readArgument(arguments[1], watched)))
+        return 2;
+
     // The save file has been read while the game context was built.
-    countOnce(game::saveData.timesOpenedGame);
+    if (arguments.empty())
+        countOnce(game::saveData.timesOpenedGame);
     const sf::Vector2u desktop = compat::desktopSize();
     game::screenWidth = float(desktop.x);
     game::screenHeight = float(desktop.y);
@@ -27,6 +89,10 @@ int main() {
     applyDisplaySettings(true);
     setUpViews();
     loadAssets();
+    if (!arguments.empty()) {
+        watchReplay(watched); // leaves the save as it was
+        return 0;
+    }
 
     runScreens();
 

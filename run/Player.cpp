@@ -21,11 +21,6 @@
 
 namespace {
 
-// A pad's stick or d-pad counts as the keys, so every rule of the keys holds for it.
-bool directionHeld(sf::Keyboard::Key a, sf::Keyboard::Key b, input::Command padDirection) {
-    return input::keyHeld(a) || input::keyHeld(b) || input::padHeld(padDirection);
-}
-
 // One axis of a step: taken whole, or refused whole if it puts a corner of the
 // player into a wall.
 void stepAxis(compat::Sprite& sprite, float& coordinate, float delta) {
@@ -43,24 +38,20 @@ void stepAxis(compat::Sprite& sprite, float& coordinate, float delta) {
 
 } // namespace
 
-void Player::move() {
+void Player::move(const input::RunInput& held) {
     currentSpeed = std::min(currentSpeed + (maxSpeed / accelerationTime) * game::frameTime, maxSpeed);
 
     // Opposite keys cancel; diagonals are not normalised.
-    const bool up = directionHeld(sf::Keyboard::Key::W, sf::Keyboard::Key::Up, input::Command::Up);
-    const bool left = directionHeld(sf::Keyboard::Key::A, sf::Keyboard::Key::Left, input::Command::Left);
-    const bool down = directionHeld(sf::Keyboard::Key::S, sf::Keyboard::Key::Down, input::Command::Down);
-    const bool right = directionHeld(sf::Keyboard::Key::D, sf::Keyboard::Key::Right, input::Command::Right);
     float dx = 0, dy = 0;
-    if (up)
+    if (held.up)
         moving = true, dy = -currentSpeed * game::frameTime;
-    if (left)
+    if (held.left)
         moving = true, dx = -currentSpeed * game::frameTime;
-    if (down)
+    if (held.down)
         moving = true, dy = dy + currentSpeed * game::frameTime;
-    if (right)
+    if (held.right)
         moving = true, dx = dx + currentSpeed * game::frameTime;
-    if (!up && !left && !down && !right)
+    if (!held.up && !held.left && !held.down && !held.right)
         currentSpeed = 0; // every new press accelerates from standstill
 
     stepAxis(sprite, game::playerPosition.x, dx);

@@ -1,6 +1,7 @@
 // The player: a sprite steered by the keyboard inside the arena walls.
 #pragma once
 
+#include "app/Input.hpp"
 #include "app/SfmlCompat.hpp"
 
 #include <SFML/Graphics.hpp>
@@ -19,9 +20,9 @@ struct Player {
     std::int32_t regenPerSecond = 100;
     bool moving = false;            // a movement key was held this frame
 
-    // Keyboard movement of one frame: accelerate, step each axis, refuse a step
-    // that puts a corner of the player into a wall.
-    void move();
+    // Movement of one frame by the directions held: accelerate, step each axis,
+    // refuse a step that puts a corner of the player into a wall.
+    void move(const input::RunInput& held);
 
     // One frame: hits from every kind of projectile, regeneration, death, and the
     // HUD's health bar and clock.

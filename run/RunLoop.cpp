@@ -12,6 +12,7 @@
 #include "run/Hud.hpp"
 #include "run/PauseCheck.hpp"
 #include "run/Player.hpp"
+#include "run/Replay.hpp"
 #include "sentries/BombSentry.hpp"
 #include "sentries/BulletSentry.hpp"
 #include "sentries/HomingSentry.hpp"
@@ -146,7 +147,7 @@ void updateRunFrame() {
 
     // The statistics count real time; the game never steps more than 1/60 s, so
     // below 60 frames a second everything, the run clock too, runs slow.
-    const float elapsed = game::frameClock.restart().asSeconds();
+    const float elapsed = replay::frameStep(game::frameClock.restart()).asSeconds();
     if (game::difficulty == game::BossFight)
         game::saveData.timeSpentDodgingDieSentry += elapsed;
     else
@@ -188,6 +189,7 @@ void updateRunFrame() {
     removeDead(game::bossBullets);
     removeDead(game::lasers);
 
+    replay::endFrame();
     pollWindowEvents();
 }
 

@@ -37,6 +37,8 @@ void startRun() {
 
     game::hud = Hud();
     game::director = SentryDirector(std::int16_t(game::difficulty));
+    // A push late in the last run's last frame must not hold the first step of this one.
+    game::playerPushed = false;
 }
 
 void resetRun() {

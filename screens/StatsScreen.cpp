@@ -8,6 +8,8 @@
 #include "app/SfmlCompat.hpp"
 #include "persistence/SaveData.hpp"
 #include "run/Hud.hpp"
+#include "run/ReplayShelf.hpp"
+#include "screens/ReplayScreen.hpp"
 #include "ui/Button.hpp"
 #include "ui/FocusRing.hpp"
 #include "ui/Text.hpp"
@@ -35,15 +37,60 @@ std::string statsText(const SaveData& s) {
            + "\n\nHighest time on HELL difficulty: " + wholeSeconds(s.bestTimeHell);
 }
 
+namespace {
+
+const char* const difficultyNames[] = {"", "Average", "Hard", "HELL", "the Zev Azirid"};
+
+// A kept replay on offer, with the line of the statistics it stands beside.
+struct Offer {
+    Replay replay;
+    std::string line; // the start of its line in the text
+    Button watch;
+};
+
+// The replays kept that read whole, each beside its line: the best times, the
+// latest victory, and the last run, which has a line of its own.
+std::vector<Offer> keptOffers(std::string& text) {
+    const std::pair<KeptReplay, const char*> lines[] = {
+        {KeptReplay::LatestVictory, "Times beaten the Zev Azirid"},
+        {KeptReplay::BestAverage, "Highest time on Average"},
+        {KeptReplay::BestHard, "Highest time on Hard"},
+        {KeptReplay::BestHell, "Highest time on HELL"},
+        {KeptReplay::Last, "Last run"}};
+    std::vector<Offer> offers;
+    for (const auto& [which, line] : lines) {
+        Replay replay;
+        if (!loadKeptReplay(which, replay))
+            continue;
+        if (which == KeptReplay::Last)
+            text += "\n\n\nLast run: " + std::string(difficultyNames[replay.difficulty]) + ", "
+                    + formatTime(truncateToInt32(replay.runTime()));
+        offers.push_back({std::move(replay), line, Button(0, 0, 150, 46, "Watch", sf::Color::White, 3)});
+    }
+    return offers;
+}
+
+} // namespace
+
 void statsScreen() {
     const input::ScreenScope scope; // a press held from the screen before waits for a release
     Button back(120, 120, 120, 100, "<", sf::Color::White, 4);
     // Composed once: the press on "<" that leaves is counted after it was made.
-    compat::Text text = makeText(statsText(game::saveData), 30, sf::Text::Regular, sf::Color::White);
+    std::string lines = statsText(game::saveData);
+    std::vector<Offer> offers = keptOffers(lines);
+    compat::Text text = makeText(lines, 30, sf::Text::Regular, sf::Color::White);
     centreOrigin(text);
     text.setPosition({960, 540});
+    // Each "Watch" stands right of the block, level with its line.
+    const float right = compat::left(text.getGlobalBounds()) + compat::width(text.getGlobalBounds()) + 110;
+    std::vector<Focus*> focuses = {&back.focus};
+    for (Offer& offer : offers) {
+        const sf::Vector2f lineStart = text.findCharacterPos(lines.find(offer.line));
+        offer.watch = Button(right, lineStart.y + 18, 150, 46, "Watch", sf::Color::White, 3);
+        focuses.push_back(&offer.watch.focus);
+    }
 
-    FocusRing focusRing(back);
+    FocusRing focusRing(focuses);
 
     while (true) {
         game::frameTime = game::frameClock.restart().asSeconds();
@@ -54,11 +101,18 @@ void statsScreen() {
             return;
         if (input::backHeld())
             return;
+        for (Offer& offer : offers) {
+            offer.watch.updateHover();
+            if (offer.watch.isClicked())
+                watchReplay(offer.replay);
+        }
 
         beginScreenPicture();
         pollWindowEvents();
         game::window.draw(text);
         back.draw(game::window);
+        for (const Offer& offer : offers)
+            offer.watch.draw(game::window);
         game::window.display();
     }
 }

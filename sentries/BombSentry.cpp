@@ -2,9 +2,9 @@
 #include "sentries/BombSentry.hpp"
 
 #include "app/GameContext.hpp"
-#include "app/Input.hpp"
 #include "app/SfmlCompat.hpp"
 #include "run/Geometry.hpp"
+#include "run/Replay.hpp"
 #include "run/SoundPool.hpp"
 
 #include <cstdlib>
@@ -30,7 +30,7 @@ void createBombSentry(sf::Vector2f position) {
     sentry.sprite.setOrigin({compat::width(local) / 2, compat::height(local) / 2});
     sentry.sprite.setPosition(position);
     compat::setRotation(sentry.sprite, aimAngle(position, game::playerPosition));
-    std::srand(unsigned(input::calendarTime()));
+    std::srand(unsigned(replay::calendarTime()));
     game::bombSentries.push_back(sentry);
 }
 

@@ -1,0 +1,253 @@
+// The replay file. Little-endian throughout:
+//   "VIZOVID REPLAY" and a format number;
+//   the game's version, the difficulty, the seed, the set-up's frame time (its
+//   bits), the ending;
+//   the clock reads; the checks (frame, x, y, health, sentries, projectiles, run
+//   clock, floats by their bits);
+//   the frames: their count, then their steps (16 bits each) and their inputs (a
+//   byte each), deflated together, since a frame's step and input mostly repeat;
+//   a CRC-32 of all the bytes before it.
+#include "persistence/ReplayFile.hpp"
+
+#include <cstring>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+#include <zlib.h>
+
+namespace {
+
+const char magic[] = "VIZOVID REPLAY";
+constexpr std::uint32_t formatVersion = 1;
+// Far beyond any run (a day at 360 frames a second), and a bound on what a
+// damaged count may make the reader allocate.
+constexpr std::uint32_t maxFrames = 31'104'000;
+constexpr std::uint32_t maxClockReads = 1'000'000;
+
+std::uint32_t bitsOf(float value) {
+    std::uint32_t bits;
+    std::memcpy(&bits, &value, sizeof bits);
+    return bits;
+}
+
+float floatOf(std::uint32_t bits) {
+    float value;
+    std::memcpy(&value, &bits, sizeof value);
+    return value;
+}
+
+struct Writer {
+    std::string bytes;
+
+    void number(std::uint64_t value, int size) {
+        for (int i = 0; i < size; i++)
+            bytes.push_back(char((value >> (8 * i)) & 0xFF));
+    }
+    void u8(std::uint8_t value) { number(value, 1); }
+    void u32(std::uint32_t value) { number(value, 4); }
+    void text(const std::string& value) {
+        u8(std::uint8_t(value.size()));
+        bytes += value;
+    }
+};
+
+// Every read checks that the bytes are there; the first that is not stops all reads.
+struct Reader {
+    const std::string& bytes;
+    std::size_t at = 0;
+    bool ok = true;
+
+    std::uint64_t number(int size) {
+        if (!ok || bytes.size() - at < std::size_t(size)) {
+            ok = false;
+            return 0;
+        }
+        std::uint64_t value = 0;
+        for (int i = 0; i < size; i++)
+            value |= std::uint64_t(std::uint8_t(bytes[at + i])) << (8 * i);
+        at += size;
+        return value;
+    }
+    std::uint8_t u8() { return std::uint8_t(number(1)); }
+    std::uint32_t u32() { return std::uint32_t(number(4)); }
+    std::string text(std::size_t size) {
+        if (!ok || bytes.size() - at < size) {
+            ok = false;
+            return "";
+        }
+        at += size;
+        return bytes.substr(at - size, size);
+    }
+};
+
+std::uint32_t crcOf(const std::string& bytes, std::size_t size) {
+    return std::uint32_t(crc32(0, reinterpret_cast<const Bytef*>(bytes.data()), uInt(size)));
+}
+
+void writeCheck(Writer& out, const ReplayCheck& c) {
+    out.u32(c.frame);
+    out.u32(bitsOf(c.x));
+    out.u32(bitsOf(c.y));
+    out.u32(std::uint32_t(c.health));
+    out.u32(std::uint32_t(c.sentries));
+    out.u32(std::uint32_t(c.projectiles));
+    out.u32(bitsOf(c.runTime));
+}
+
+ReplayCheck readCheck(Reader& in) {
+    ReplayCheck c;
+    c.frame = in.u32();
+    c.x = floatOf(in.u32());
+    c.y = floatOf(in.u32());
+    c.health = std::int32_t(in.u32());
+    c.sentries = std::int32_t(in.u32());
+    c.projectiles = std::int32_t(in.u32());
+    c.runTime = floatOf(in.u32());
+    return c;
+}
+
+std::string deflated(const std::string& raw) {
+    uLongf size = compressBound(uLong(raw.size()));
+    std::string packed(size, '\0');
+    compress2(reinterpret_cast<Bytef*>(&packed[0]), &size, reinterpret_cast<const Bytef*>(raw.data()),
+              uLong(raw.size()), Z_BEST_COMPRESSION);
+    packed.resize(size);
+    return packed;
+}
+
+bool inflated(const std::string& packed, std::size_t rawSize, std::string& raw) {
+    raw.assign(rawSize, '\0');
+    uLongf size = uLongf(rawSize);
+    const int result = uncompress(reinterpret_cast<Bytef*>(&raw[0]), &size,
+                                  reinterpret_cast<const Bytef*>(packed.data()), uLong(packed.size()));
+    return result == Z_OK && size == rawSize;
+}
+
+bool fail(std::string& error, const std::string& why) {
+    error = why;
+    return false;
+}
+
+} // namespace
+
+std::string describeDifference(const ReplayCheck& played, const ReplayCheck& kept) {
+    std::ostringstream out;
+    out.precision(9); // enough digits to tell any two floats apart
+    if (bitsOf(played.x) != bitsOf(kept.x) || bitsOf(played.y) != bitsOf(kept.y))
+        out << "; the player is at (" << played.x << ", " << played.y << "), the replay has (" << kept.x << ", "
+            << kept.y << ")";
+    if (played.health != kept.health)
+        out << "; health is " << played.health << ", the replay has " << kept.health;
+    if (played.sentries != kept.sentries)
+        out << "; " << played.sentries << " sentries, the replay has " << kept.sentries;
+    if (played.projectiles != kept.projectiles)
+        out << "; " << played.projectiles << " projectiles, the replay has " << kept.projectiles;
+    if (bitsOf(played.runTime) != bitsOf(kept.runTime))
+        out << "; the run clock is " << played.runTime << " s, the replay has " << kept.runTime << " s";
+    const std::string text = out.str();
+    return text.empty() ? text : text.substr(2);
+}
+
+std::string encodeReplay(const Replay& replay) {
+    Writer out;
+    out.bytes = magic;
+    out.u32(formatVersion);
+    out.text(replay.gameVersion.substr(0, 255));
+    out.u8(std::uint8_t(replay.difficulty));
+    out.u32(replay.seed);
+    out.u32(bitsOf(replay.startFrameTime));
+    out.u8(std::uint8_t(replay.ending));
+    out.u32(std::uint32_t(replay.clockReads.size()));
+    for (std::int64_t read : replay.clockReads)
+        out.number(std::uint64_t(read), 8);
+    out.u32(std::uint32_t(replay.checks.size()));
+    for (const ReplayCheck& check : replay.checks)
+        writeCheck(out, check);
+
+    Writer frames;
+    for (std::uint16_t step : replay.steps)
+        frames.number(step, 2);
+    frames.bytes.append(replay.inputs.begin(), replay.inputs.end());
+    const std::string packed = deflated(frames.bytes);
+    out.u32(std::uint32_t(replay.steps.size()));
+    out.u32(std::uint32_t(packed.size()));
+    out.bytes += packed;
+    out.u32(crcOf(out.bytes, out.bytes.size()));
+    return out.bytes;
+}
+
+bool decodeReplay(const std::string& bytes, Replay& replay, std::string& error) {
+    const std::size_t magicSize = sizeof magic - 1;
+    if (bytes.compare(0, magicSize, magic) != 0)
+        return fail(error, "not a Vizovid replay");
+    Reader in{bytes, magicSize};
+    const std::uint32_t version = in.u32();
+    if (in.ok && version != formatVersion)
+        return fail(error, "the replay is of format " + std::to_string(version) + "; this game reads format "
+                               + std::to_string(formatVersion));
+    if (bytes.size() < magicSize + 8 || crcOf(bytes, bytes.size() - 4) != Reader{bytes, bytes.size() - 4}.u32())
+        return fail(error, "the replay is damaged or cut short (its checksum does not match)");
+    Replay read;
+    read.gameVersion = in.text(in.u8());
+    read.difficulty = in.u8();
+    read.seed = in.u32();
+    read.startFrameTime = floatOf(in.u32());
+    const std::uint8_t ending = in.u8();
+    if (read.difficulty < 1 || read.difficulty > 4 || ending < 1 || ending > 3)
+        return fail(error, "the replay names no difficulty or ending of this game");
+    read.ending = ReplayEnding(ending);
+
+    const std::uint32_t clockReads = in.u32();
+    if (clockReads > maxClockReads)
+        return fail(error, "the replay is damaged (too many clock reads)");
+    for (std::uint32_t i = 0; i < clockReads && in.ok; i++)
+        read.clockReads.push_back(std::int64_t(in.number(8)));
+    const std::uint32_t checks = in.u32();
+    if (checks > maxFrames / replayCheckInterval + 1)
+        return fail(error, "the replay is damaged (too many checks)");
+    for (std::uint32_t i = 0; i < checks && in.ok; i++)
+        read.checks.push_back(readCheck(in));
+
+    const std::uint32_t frames = in.u32();
+    const std::uint32_t packedSize = in.u32();
+    const std::string packed = in.text(packedSize);
+    if (!in.ok || in.at != bytes.size() - 4)
+        return fail(error, "the replay is damaged or cut short");
+    if (frames == 0 || frames > maxFrames)
+        return fail(error, "the replay holds no frames it could play");
+    std::string raw;
+    if (!inflated(packed, std::size_t(frames) * 3, raw))
+        return fail(error, "the replay's frames are damaged");
+    Reader frameBytes{raw};
+    for (std::uint32_t i = 0; i < frames; i++)
+        read.steps.push_back(std::uint16_t(frameBytes.number(2)));
+    read.inputs.assign(raw.begin() + frames * 2, raw.end());
+
+    for (std::uint32_t i = 0; i < frames; i++)
+        if (read.steps[i] > replayMaxMicroseconds || (read.inputs[i] & ~replayInput::all) != 0)
+            return fail(error, "the replay's frame " + std::to_string(i) + " is not one this game plays");
+    // Checks come in order, every so many frames, the last one after the last frame.
+    for (std::size_t i = 0; i < read.checks.size(); i++) {
+        const bool last = i + 1 == read.checks.size();
+        const std::uint32_t expected = last ? frames : std::uint32_t(i + 1) * replayCheckInterval;
+        if (read.checks[i].frame != expected)
+            return fail(error, "the replay's checks are out of order");
+    }
+    const std::size_t checksNeeded = (frames + replayCheckInterval - 1) / replayCheckInterval;
+    if (read.checks.size() != checksNeeded)
+        return fail(error, "the replay's checks do not cover its frames");
+    replay = std::move(read);
+    return true;
+}
+
+bool readReplay(const std::string& path, Replay& replay, std::string& error) {
+    std::ifstream file(path, std::ios::binary);
+    if (!file)
+        return fail(error, path + ": cannot be opened");
+    const std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    if (!decodeReplay(bytes, replay, error)) {
+        error = path + ": " + error;
+        return false;
+    }
+    return true;
+}

@@ -1,0 +1,176 @@
+// Records a replay with the game's own run loop and a simple dodging player:
+//   replay_recorder DIFFICULTY SECONDS SEED FILE
+// From the repository root (the real textures decide the hits). The player steers
+// away from what is near; the run is left through the pause after SECONDS, or
+// ends by death or, in the boss fight, victory. The clock is scripted: a frame
+// lasts 1/120 s, so a recording repeats exactly.
+#include "app/Assets.hpp"
+#include "app/GameContext.hpp"
+#include "app/SfmlCompat.hpp"
+#include "run/Geometry.hpp"
+#include "run/Replay.hpp"
+#include "run/RunLoop.hpp"
+#include "run/RunSetup.hpp"
+
+#include <cmath>
+#include <cstdlib>
+#include <iostream>
+#include <random>
+#include <string>
+
+namespace {
+
+sf::Vector2f centre(const sf::FloatRect& r) {
+    return {compat::left(r) + compat::width(r) / 2, compat::top(r) + compat::height(r) / 2};
+}
+
+bool overlaps(const sf::FloatRect& a, const sf::FloatRect& b, float margin) {
+    return compat::left(a) - margin < compat::left(b) + compat::width(b)
+        && compat::left(b) < compat::left(a) + compat::width(a) + margin
+        && compat::top(a) - margin < compat::top(b) + compat::height(b)
+        && compat::top(b) < compat::top(a) + compat::height(a) + margin;
+}
+
+// Where a shot will be after t seconds, flying straight on.
+template <typename Shot>
+sf::Vector2f ahead(const Shot& shot, float t) {
+    const float radians = shot.angle * degreesToRadians;
+    return centre(shot.bounds) + sf::Vector2f(std::cos(radians), std::sin(radians)) * (shot.speed * t);
+}
+
+// How dangerous it is for the player to be at p after t seconds: shots that will
+// be near, a bomb's square, a beam's line, and the walls.
+template <typename Shot>
+float shotDanger(const std::vector<Shot>& shots, sf::Vector2f p, float t) {
+    float danger = 0;
+    for (const Shot& shot : shots) {
+        if (!shot.alive)
+            continue;
+        const sf::Vector2f d = ahead(shot, t) - p;
+        const float distance2 = d.x * d.x + d.y * d.y;
+        if (distance2 < 160 * 160)
+            danger += 1e5f / (distance2 + 100);
+    }
+    return danger;
+}
+
+float danger(sf::Vector2f p, float t) {
+    const sf::FloatRect body({p.x - 40, p.y - 40}, {80, 80});
+    float total = shotDanger(game::bullets, p, t) + shotDanger(game::homingProjectiles, p, t)
+                  + shotDanger(game::bossBullets, p, t) + shotDanger(game::pushwaves, p, t);
+    for (const Bomb& bomb : game::bombs)
+        if (bomb.damage != 0 && overlaps(body, bomb.bounds, 30))
+            total += 2000;
+    for (const Laser& laser : game::lasers)
+        if (overlaps(body, laser.bounds, 30))
+            total += 3000;
+    const float edge = std::min({p.x, p.y, game::arenaWidth - p.x, game::arenaHeight - p.y});
+    total += edge < 200 ? (200 - edge) * 2 : 0;
+    return total;
+}
+
+// The keys of the safest of the nine ways to go, judged over the next third of a
+// second.
+std::vector<sf::Keyboard::Key> chooseKeys() {
+    const sf::Keyboard::Key across[] = {sf::Keyboard::Key::A, sf::Keyboard::Key::Unknown, sf::Keyboard::Key::D};
+    const sf::Keyboard::Key upDown[] = {sf::Keyboard::Key::W, sf::Keyboard::Key::Unknown, sf::Keyboard::Key::S};
+    const sf::Vector2f at = game::playerPosition;
+    float best = 1e30f;
+    int bestX = 0, bestY = 0;
+    for (int dx = -1; dx <= 1; dx++)
+        for (int dy = -1; dy <= 1; dy++) {
+            float risk = 0;
+            for (float t : {0.05f, 0.1f, 0.2f, 0.33f}) {
+                const float reach = game::playerMaxSpeed * t;
+                risk += danger(at + sf::Vector2f(float(dx) * reach, float(dy) * reach), t);
+            }
+            if (dx == 0 && dy == 0)
+                risk *= 0.95f; // standing still wins a tie
+            if (risk < best) {
+                best = risk;
+                bestX = dx;
+                bestY = dy;
+            }
+        }
+    std::vector<sf::Keyboard::Key> held;
+    if (bestX != 0)
+        held.push_back(across[bestX + 1]);
+    if (bestY != 0)
+        held.push_back(upDown[bestY + 1]);
+    return held;
+}
+
+// Plays a fresh run from the plan, one set of keys a frame; past the plan's end the
+// dodging player chooses, and its choices join the plan. Stops at the end of the
+// run or after the seconds. Returns the frames played.
+std::size_t attempt(input::Script& script, std::vector<std::vector<sf::Keyboard::Key>>& plan, float seconds) {
+    resetRun();
+    game::frameTime = 0;
+    replay::startRecording();
+    startRun();
+    game::runActive = true;
+    // As if a screen had just ended a frame: the first run frame lasts one step.
+    game::frameClock.restart();
+    input::endFrame();
+    std::size_t frame = 0;
+    while (game::runActive && game::player.runTime < seconds) {
+        if (frame == plan.size())
+            plan.push_back(chooseKeys());
+        script.keys = plan[frame++];
+        updateRunFrame();
+    }
+    return frame;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 5) {
+        std::cerr << "usage: replay_recorder DIFFICULTY SECONDS SEED FILE\n";
+        return 2;
+    }
+    const float seconds = float(std::atof(argv[2]));
+    loadAssets();
+    input::Script script;
+    script.frameStep = sf::microseconds(8333);
+    script.calendarTime = std::time_t(std::atoll(argv[3]));
+    input::useScript(&script);
+    game::difficulty = std::atoi(argv[1]);
+
+    // A death sends the player back to try a second of other ways before it,
+    // starting further back the more often it died near there.
+    std::vector<std::vector<sf::Keyboard::Key>> plan;
+    std::mt19937 choices(1);
+    std::size_t lastDeath = 0;
+    std::size_t deathsNear = 0;
+    std::size_t played = attempt(script, plan, seconds);
+    for (int tries = 0; !game::runActive && !game::bossBeaten && tries < 5000; tries++) {
+        deathsNear = played + 240 > lastDeath && played < lastDeath + 240 ? deathsNear + 1 : 0;
+        lastDeath = played;
+        const std::size_t back = std::min<std::size_t>(played, 120 + 60 * (deathsNear % 12));
+        plan.resize(played - back);
+        std::uint32_t way = 4; // one of nine: 3 x across + up-down, 4 standing
+        for (std::size_t f = 0; f < 120 && plan.size() < played; f++) {
+            if (f % 30 == 0)
+                way = choices() % 9;
+            std::vector<sf::Keyboard::Key> keys;
+            if (way % 3 != 1)
+                keys.push_back(way % 3 == 0 ? sf::Keyboard::Key::A : sf::Keyboard::Key::D);
+            if (way / 3 != 1)
+                keys.push_back(way / 3 == 0 ? sf::Keyboard::Key::W : sf::Keyboard::Key::S);
+            plan.push_back(keys);
+        }
+        played = attempt(script, plan, seconds);
+        if (std::getenv("DEBUGHITS"))
+            std::cerr << "try " << tries << ": " << played << " frames, " << game::player.runTime << " s\n";
+    }
+    const ReplayEnding ending = game::bossBeaten ? ReplayEnding::Victory
+                                : game::runActive ? ReplayEnding::Left
+                                                  : ReplayEnding::Death;
+    const Replay run = replay::finishRecording(ending);
+    std::cout << argv[4] << ": " << run.steps.size() << " frames, " << run.runTime() << " s, health "
+              << game::player.health << ", ending " << int(ending) << '\n';
+    const bool written = game::saveData.writeSafely(argv[4], encodeReplay(run));
+    resetRun();
+    return written ? 0 : 1;
+}
