@@ -137,20 +137,20 @@ int main(int argc, char** argv) {
     input::useScript(&script);
     game::difficulty = std::atoi(argv[1]);
 
-    // A death sends the player back to try a second of other ways before it,
-    // starting further back the more often it died near there.
+    // A death sends the player back to try a second or two of other ways before
+    // it, starting further back the longer it has not got further than ever.
     std::vector<std::vector<sf::Keyboard::Key>> plan;
     std::mt19937 choices(1);
-    std::size_t lastDeath = 0;
-    std::size_t deathsNear = 0;
+    std::size_t furthest = 0;
+    std::size_t stuck = 0;
     std::size_t played = attempt(script, plan, seconds);
-    for (int tries = 0; !game::runActive && !game::bossBeaten && tries < 5000; tries++) {
-        deathsNear = played + 240 > lastDeath && played < lastDeath + 240 ? deathsNear + 1 : 0;
-        lastDeath = played;
-        const std::size_t back = std::min<std::size_t>(played, 120 + 60 * (deathsNear % 12));
+    for (int tries = 0; !game::runActive && !game::bossBeaten && tries < 20000; tries++) {
+        stuck = played > furthest ? 0 : stuck + 1;
+        furthest = std::max(furthest, played);
+        const std::size_t back = std::min<std::size_t>(played, 120 + 60 * (stuck % 40));
         plan.resize(played - back);
         std::uint32_t way = 4; // one of nine: 3 x across + up-down, 4 standing
-        for (std::size_t f = 0; f < 120 && plan.size() < played; f++) {
+        for (std::size_t f = 0; f < 240 && plan.size() < played; f++) {
             if (f % 30 == 0)
                 way = choices() % 9;
             std::vector<sf::Keyboard::Key> keys;

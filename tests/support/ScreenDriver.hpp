@@ -33,11 +33,12 @@ std::vector<Frame> framesOf(std::initializer_list<std::pair<Frame, int>> parts);
 // What the window shows now.
 sf::Image captureWindow();
 
-// Puts back the flags, the settings and the skin that the screens change, as it goes.
+// Puts back the flags, the settings and the skin that the screens change, and
+// forgets the replays of the runs played, as it goes.
 struct KeptGameState {
     std::function<void()> putBack;
     KeptGameState();
-    ~KeptGameState() { putBack(); }
+    ~KeptGameState();
 };
 
 struct ScreenDriver : ScriptedInput, KeptGameState {

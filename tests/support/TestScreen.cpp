@@ -8,6 +8,7 @@
 #include "app/GameContext.hpp"
 
 #include <cstdint>
+#include <filesystem>
 #include <tuple>
 #include <vector>
 
@@ -57,6 +58,12 @@ KeptGameState::KeptGameState()
                    game::vsync, game::fullscreen, game::antialiasing, game::maxFps, game::audioVolume,
                    game::musicVolume, game::saveData.playerColor, game::saveData.rgbSkinUnlocked,
                    game::saveData.rgbSkinEnabled, game::saveData.bossFightUnlocked)) {}
+
+KeptGameState::~KeptGameState() {
+    putBack();
+    std::error_code ignored;
+    std::filesystem::remove_all("Data/replays", ignored);
+}
 
 std::vector<Frame> framesOf(std::initializer_list<std::pair<Frame, int>> parts) {
     std::vector<Frame> frames;
