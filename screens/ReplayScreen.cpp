@@ -33,8 +33,9 @@ void watchReplay(const Replay& replay) {
 
         bool stepped = false;
         if (!paused && game::runActive && !replay::played()) {
-            // Frames are played as long as the run owes them time, each with its own step.
-            owed += real * speed;
+            // Frames are played as long as the run owes them time, each with its own
+            // step; a machine too slow to keep up plays slower instead of stalling.
+            owed = std::min(owed + real * speed, 0.25f);
             while (game::runActive && !replay::played() && owed > 0) {
                 owed -= std::min(float(replay.steps[next++]) / 1e6f, game::maxFrameTime);
                 updateRunFrame();

@@ -137,20 +137,18 @@ int main(int argc, char** argv) {
     input::useScript(&script);
     game::difficulty = std::atoi(argv[1]);
 
-    // A death sends the player back to try a second or two of other ways before
-    // it, starting further back the longer it has not got further than ever.
+    // A death sends the player back along the furthest run so far, to try a couple
+    // of seconds of other ways there: further back the longer no try got further.
     std::vector<std::vector<sf::Keyboard::Key>> plan;
+    std::size_t furthest = attempt(script, plan, seconds);
+    std::vector<std::vector<sf::Keyboard::Key>> furthestPlan = plan;
     std::mt19937 choices(1);
-    std::size_t furthest = 0;
     std::size_t stuck = 0;
-    std::size_t played = attempt(script, plan, seconds);
     for (int tries = 0; !game::runActive && !game::bossBeaten && tries < 20000; tries++) {
-        stuck = played > furthest ? 0 : stuck + 1;
-        furthest = std::max(furthest, played);
-        const std::size_t back = std::min<std::size_t>(played, 120 + 60 * (stuck % 40));
-        plan.resize(played - back);
+        const std::size_t back = std::min<std::size_t>(furthest, 120 + 60 * (stuck % 40));
+        plan.assign(furthestPlan.begin(), furthestPlan.begin() + std::ptrdiff_t(furthest - back));
         std::uint32_t way = 4; // one of nine: 3 x across + up-down, 4 standing
-        for (std::size_t f = 0; f < 240 && plan.size() < played; f++) {
+        for (std::size_t f = 0; f < 240; f++) {
             if (f % 30 == 0)
                 way = choices() % 9;
             std::vector<sf::Keyboard::Key> keys;
@@ -160,9 +158,15 @@ int main(int argc, char** argv) {
                 keys.push_back(way / 3 == 0 ? sf::Keyboard::Key::W : sf::Keyboard::Key::S);
             plan.push_back(keys);
         }
-        played = attempt(script, plan, seconds);
-        if (std::getenv("DEBUGHITS"))
-            std::cerr << "try " << tries << ": " << played << " frames, " << game::player.runTime << " s\n";
+        const std::size_t played = attempt(script, plan, seconds);
+        stuck++;
+        if (played > furthest) {
+            furthest = played;
+            furthestPlan = plan;
+            stuck = 0;
+        }
+        if (tries % 100 == 99)
+            std::cerr << tries + 1 << " tries, the furthest " << furthest << " frames\n";
     }
     const ReplayEnding ending = game::bossBeaten ? ReplayEnding::Victory
                                 : game::runActive ? ReplayEnding::Left
