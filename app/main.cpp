@@ -5,20 +5,29 @@
 #include "app/GameContext.hpp"
 #include "app/Input.hpp"
 #include "app/ScreenFlow.hpp"
+#include "app/SfmlCompat.hpp"
 #include "persistence/ReplayFile.hpp"
+#include "persistence/SaveData.hpp"
 #include "run/ReplayPlayback.hpp"
 #include "screens/ReplayScreen.hpp"
-#include "app/SfmlCompat.hpp"
-#include "persistence/SaveData.hpp"
 
+#include <algorithm>
 #include <cstdlib>
 #include <ctime>
 #include <iostream>
 #include <string>
 #include <vector>
-#include <algorithm>
 
 namespace {
+
+// The command line: nothing, --replay FILE, or --verify-replay FILE...
+bool usable(const std::vector<std::string>& arguments) {
+    if (arguments.empty())
+        return true;
+    if (arguments[0] == "--replay")
+        return arguments.size() == 2;
+    return arguments[0] == "--verify-replay" && arguments.size() >= 2;
+}
 
 // Reads a replay named on the command line; says in one line what is wrong with it,
 // or that another version made it.
@@ -64,7 +73,7 @@ int verifyReplays(const std::vector<std::string>& paths) {
 
 int main(int argc, char** argv) {
     const std::vector<std::string> arguments(argv + 1, argv + argc);
-    if (!arguments.empty() && arguments[0] != "--replay" && arguments[0] != "--verify-replay") {
+    if (!usable(arguments)) {
         std::cerr << "usage: vizovid [--replay FILE | --verify-replay FILE...]\n";
         return 2;
     }
@@ -74,18 +83,16 @@ int main(int argc, char** argv) {
             std::cerr << "  " << place << '\n';
         return 1;
     }
-    if (arguments.size() == 1) {
-        std::cerr << "usage: vizovid [--replay FILE | --verify-replay FILE...]\n";
-        return 2;
-    }
     if (!arguments.empty() && arguments[0] == "--verify-replay")
         return verifyReplays({arguments.begin() + 1, arguments.end()});
+    // Watching a replay leaves the save as it was: no start is counted, nothing saved.
+    const bool watching = !arguments.empty();
     Replay watched;
-    if (!arguments.empty() && (arguments.size() != 2 || !readArgument(arguments[1], watched)))
+    if (watching && !readArgument(arguments[1], watched))
         return 2;
 
     // The save file has been read while the game context was built.
-    if (arguments.empty())
+    if (!watching)
         countOnce(game::saveData.timesOpenedGame);
     const sf::Vector2u desktop = compat::desktopSize();
     game::screenWidth = float(desktop.x);
@@ -94,8 +101,8 @@ int main(int argc, char** argv) {
     applyDisplaySettings(true);
     setUpViews();
     loadAssets();
-    if (!arguments.empty()) {
-        watchReplay(watched); // leaves the save as it was
+    if (watching) {
+        watchReplay(watched);
         return 0;
     }
 
