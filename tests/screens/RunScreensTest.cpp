@@ -110,7 +110,9 @@ TEST_F(RunScreens, ThePauseMenuActsOnlyWithTheFocusAndContinuesTheThemeWhereItPa
         SCOPED_TRACE(difficulty);
         game::difficulty = difficulty;
         game::musicSound.play();
-        sf::sleep(sf::milliseconds(300)); // the theme plays a while, silently
+        // The theme plays a while, silently: a tenth of a second, however long its stream takes to start.
+        for (int tries = 0; tries < 300 && game::musicSound.getPlayingOffset() < sf::milliseconds(100); tries++)
+            sf::sleep(sf::milliseconds(10));
         sf::Time pausedAt;
         const auto paused = [&pausedAt](int frame) {
             if (frame == 1)
