@@ -23,22 +23,15 @@ void runScreens() {
 
 namespace {
 
-float bestTime(std::int32_t difficulty) {
-    const SaveData& save = game::saveData;
-    return difficulty == game::Average ? save.bestTimeAverage
-           : difficulty == game::Hard ? save.bestTimeHard
-                                      : save.bestTimeHell;
-}
-
 // The run that just ended goes to the replays, before any screen books it.
 void keepTheRun() {
-    const ReplayEnding ending = game::bossBeaten           ? ReplayEnding::Victory
+    const ReplayEnding ending = game::bossBeaten        ? ReplayEnding::Victory
                                 : game::showDeathScreen ? ReplayEnding::Death
                                                         : ReplayEnding::Left;
     const Replay run = replay::finishRecording(ending);
     // The death screen raises the best time by the same rule.
-    const bool newBest = ending == ReplayEnding::Death && game::difficulty != game::BossFight
-                         && game::player.runTime > bestTime(game::difficulty);
+    const float* best = game::saveData.bestTimeOf(game::difficulty);
+    const bool newBest = ending == ReplayEnding::Death && best && game::player.runTime > *best;
     keepRun(run, newBest);
 }
 

@@ -131,6 +131,11 @@ bool SaveData::load() {
     return true;
 }
 
+float* SaveData::bestTimeOf(std::int32_t difficulty) {
+    float* const kept[] = {&bestTimeAverage, &bestTimeHard, &bestTimeHell};
+    return difficulty >= 1 && difficulty <= 3 ? kept[difficulty - 1] : nullptr;
+}
+
 bool SaveData::save() {
     std::ostringstream record;
     record.imbue(std::locale::classic());

@@ -44,6 +44,10 @@ struct SaveData {
     // A link is written through, and the file keeps its permissions.
     bool save();
 
+    // The best time kept for a difficulty: Average (1), Hard (2) or HELL (3);
+    // nullptr for the boss fight, which keeps none.
+    float* bestTimeOf(std::int32_t difficulty);
+
     // Replaces the file at path with text, the same way save() does.
     bool writeSafely(const std::string& path, const std::string& text);
 };

@@ -88,6 +88,10 @@ bool played() {
     return frames >= tape.steps.size();
 }
 
+float nextFrameTime() {
+    return std::min(sf::microseconds(tape.steps[frames]).asSeconds(), game::maxFrameTime);
+}
+
 std::string finishPlayback() {
     if (difference.empty() && frames < tape.steps.size())
         difference = "frame " + std::to_string(frames) + ": the run ended, the replay goes on to frame "

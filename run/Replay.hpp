@@ -25,6 +25,8 @@ void startPlayback(const Replay& replay);
 bool playing();
 // Every frame of the replay has been played.
 bool played();
+// Seconds the frame to play next lasts in the run: its step, at most 1/60 s.
+float nextFrameTime();
 // After playback: compares the last check and stops playing. Returns the first
 // difference, "" when the run played out as recorded.
 std::string finishPlayback();

@@ -41,6 +41,5 @@ void keepRun(const Replay& run, bool newBest) {
 bool loadKeptReplay(KeptReplay which, Replay& replay) {
     const std::string path = keptReplayPath(which);
     std::string error;
-    std::error_code missing;
-    return !path.empty() && std::filesystem::exists(path, missing) && readReplay(path, replay, error);
+    return !path.empty() && readReplay(path, replay, error);
 }

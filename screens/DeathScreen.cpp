@@ -22,12 +22,9 @@ namespace {
 // stops the boss music. True when this death unlocked the fight.
 bool bookDeath(float runTime) {
     SaveData& save = game::saveData;
-    if (game::difficulty == game::Average && runTime > save.bestTimeAverage)
-        save.bestTimeAverage = runTime;
-    else if (game::difficulty == game::Hard && runTime > save.bestTimeHard)
-        save.bestTimeHard = runTime;
-    else if (game::difficulty == game::Hell && runTime > save.bestTimeHell)
-        save.bestTimeHell = runTime;
+    float* const best = save.bestTimeOf(game::difficulty);
+    if (best && runTime > *best)
+        *best = runTime;
 
     bool newlyUnlocked = false;
     if (!save.bossFightUnlocked && (save.bestTimeHard >= 150 || save.bestTimeHell >= 75)) {

@@ -18,7 +18,6 @@ void watchReplay(const Replay& replay) {
     float afterEnd = 0;       // seconds the last frame has stood
     bool paused = false;
     bool pauseHeld = false;   // Space or A held in the last frame: one press, one toggle
-    std::size_t next = 0;     // the frame to play next
 
     while (afterEnd < 2 && !input::backHeld()) {
         const float real = pace.restart().asSeconds();
@@ -37,7 +36,7 @@ void watchReplay(const Replay& replay) {
             // step; a machine too slow to keep up plays slower instead of stalling.
             owed = std::min(owed + real * speed, 0.25f);
             while (game::runActive && !replay::played() && owed > 0) {
-                owed -= std::min(float(replay.steps[next++]) / 1e6f, game::maxFrameTime);
+                owed -= replay::nextFrameTime();
                 updateRunFrame();
                 stepped = true;
             }
