@@ -5,7 +5,6 @@
 
 #include <SFML/Graphics/Color.hpp>
 #include <cstdint>
-#include <fstream>
 #include <string>
 
 struct SaveData {
@@ -26,7 +25,6 @@ struct SaveData {
     bool rgbSkinUnlocked = false;         // set for good by beating the boss
     bool rgbSkinEnabled = false;
     std::string savePath = "Data/save.zn"; // "" saves nothing; the game passes app/Folders' choice
-    std::fstream stream;                  // reused for every read and write
 
     // Reads the save file, or writes one with the defaults when there is none.
     SaveData();
@@ -39,23 +37,15 @@ struct SaveData {
     // next save overwrites what could not be read.
     bool load();
 
-    // Replaces the file with the record and the settings. The old file stays whole
-    // unless the new one was written completely; false when it could not be.
-    // A link is written through, and the file keeps its permissions.
+    // Replaces the file with the record and the settings (see writeDurably); false
+    // when it could not be.
     bool save();
 
     // The best time kept for a difficulty: Average (1), Hard (2) or HELL (3);
     // nullptr for the boss fight, which keeps none.
     float* bestTimeOf(std::int32_t difficulty);
-
-    // Replaces the file at path with text, the same way save() does.
-    bool writeSafely(const std::string& path, const std::string& text);
 };
 
 // Adds one to a lifetime counter. A counter at the int limit, as an edited or old
 // save may hold it, stays there instead of wrapping round to negative.
 void countOnce(std::int32_t& counter);
-
-// The call that makes a written file durable (fsync); tests put a failing one in
-// its place.
-extern int (*syncFileToDisk)(int fd);

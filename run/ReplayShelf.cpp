@@ -2,6 +2,7 @@
 #include "run/ReplayShelf.hpp"
 
 #include "app/GameContext.hpp"
+#include "persistence/DurableFile.hpp"
 
 #include <filesystem>
 #include <iostream>
@@ -19,7 +20,7 @@ namespace {
 
 void write(KeptReplay which, const std::string& bytes) {
     const std::string path = keptReplayPath(which);
-    if (!path.empty() && !game::saveData.writeSafely(path, bytes))
+    if (!path.empty() && !writeDurably(path, bytes))
         std::cerr << path << ": the replay could not be written\n";
 }
 

@@ -7,6 +7,7 @@
 #include "app/Assets.hpp"
 #include "app/GameContext.hpp"
 #include "app/SfmlCompat.hpp"
+#include "persistence/DurableFile.hpp"
 #include "run/Geometry.hpp"
 #include "run/Replay.hpp"
 #include "run/RunLoop.hpp"
@@ -174,7 +175,7 @@ int main(int argc, char** argv) {
     const Replay run = replay::finishRecording(ending);
     std::cout << argv[4] << ": " << run.steps.size() << " frames, " << run.runTime() << " s, health "
               << game::player.health << ", ending " << int(ending) << '\n';
-    const bool written = game::saveData.writeSafely(argv[4], encodeReplay(run));
+    const bool written = writeDurably(argv[4], encodeReplay(run));
     resetRun();
     return written ? 0 : 1;
 }

@@ -1,5 +1,6 @@
 // libFuzzer target for the save file: any bytes as Data/save.zn are loaded and saved,
 // then loaded and saved again; the second save must give the first one's bytes.
+#include "persistence/DurableFile.hpp"
 #include "persistence/SaveData.hpp"
 
 #include <cstdint>

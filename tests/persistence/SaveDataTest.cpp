@@ -1,6 +1,7 @@
 // The save file: its exact text, how every kind of damaged file reads, and that a
 // failed save never costs the previous one.
 #include "app/Settings.hpp"
+#include "persistence/DurableFile.hpp"
 #include "persistence/SaveData.hpp"
 
 #include <gtest/gtest.h>

@@ -1,0 +1,15 @@
+// Files that are never left half written: the save, its damaged copy and the replays
+// all go to the disk through writeDurably.
+#pragma once
+
+#include <string>
+
+// Replaces the file at path with bytes. The old file stays whole unless the new one
+// was written completely; false when it could not be. A link is written through, the
+// file keeps its permissions, and a write-protected file is left as it is. The folder
+// is made when it is missing.
+bool writeDurably(const std::string& path, const std::string& bytes);
+
+// The call that makes a written file durable (fsync); tests put a failing one in
+// its place.
+extern int (*syncFileToDisk)(int fd);
