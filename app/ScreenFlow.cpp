@@ -2,8 +2,7 @@
 #include "app/ScreenFlow.hpp"
 
 #include "app/GameContext.hpp"
-#include "run/Replay.hpp"
-#include "run/ReplayShelf.hpp"
+#include "replay/Replay.hpp"
 #include "run/RunLoop.hpp"
 #include "run/RunSetup.hpp"
 #include "screens/DeathScreen.hpp"
@@ -21,28 +20,13 @@ void runScreens() {
     }
 }
 
-namespace {
-
-// The run that just ended goes to the replays, before any screen books it.
-void keepTheRun() {
-    const ReplayEnding ending = game::bossBeaten        ? ReplayEnding::Victory
-                                : game::showDeathScreen ? ReplayEnding::Death
-                                                        : ReplayEnding::Left;
-    const Replay run = replay::finishRecording(ending);
-    // The death screen raises the best time by the same rule.
-    const float* best = game::saveData.bestTimeOf(game::difficulty);
-    const bool newBest = ending == ReplayEnding::Death && best && game::player.runTime > *best;
-    keepRun(run, newBest);
-}
-
-} // namespace
-
 void playOneRun() {
-    replay::startRecording();
+    replay::record();
     startRun();
     game::runActive = true;
     runLoop();
-    keepTheRun();
+    // The run that just ended goes to the replays before any screen books it.
+    replay::keep(replay::finish());
     // Beating the boss ends the run by the player's death too, but earns the
     // victory screen instead. A run left through the pause menu shows neither.
     if (game::showDeathScreen && !game::bossBeaten)

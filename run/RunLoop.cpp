@@ -12,7 +12,7 @@
 #include "run/Hud.hpp"
 #include "run/PauseCheck.hpp"
 #include "run/Player.hpp"
-#include "run/Replay.hpp"
+#include "replay/Replay.hpp"
 #include "sentries/BombSentry.hpp"
 #include "sentries/BulletSentry.hpp"
 #include "sentries/HomingSentry.hpp"
@@ -114,7 +114,7 @@ void drawSentries(const std::vector<Sentry>& sentries) {
 
 } // namespace
 
-void drawRunFrame() {
+void drawRunPicture() {
     game::window.clear(backgroundColour);
     game::window.setView(game::gameView);
     if (game::difficulty == game::BossFight)
@@ -138,6 +138,10 @@ void drawRunFrame() {
     game::window.draw(game::arenaFrame);
     if (game::showFps)
         game::window.draw(game::fpsText);
+}
+
+void drawRunFrame() {
+    drawRunPicture();
     game::window.display();
 }
 
