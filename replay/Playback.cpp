@@ -26,6 +26,7 @@ namespace playback {
 void begin(const Replay& replay) {
     recordBefore = game::saveData;
     difficultyBefore = game::difficulty;
+    resetRun(); // a replay starts from an empty arena, whatever stood on it
     tape::startPlayback(replay);
     startRun();
     game::runActive = true;
@@ -51,7 +52,7 @@ std::string verify(const Replay& replay) {
     game::musicSound = MusicStream();
     playback::begin(replay);
     while (game::runActive && !tape::played())
-        updateRunFrame();
+        stepRunFrame();
     const std::string difference = playback::end();
     game::musicSound = std::move(theme);
     game::soundPool.maxSounds = maxSounds;

@@ -145,7 +145,7 @@ void drawRunFrame() {
     game::window.display();
 }
 
-void updateRunFrame() {
+void stepRunFrame() {
     if (game::showFps)
         countFrameForFps();
 
@@ -194,6 +194,10 @@ void updateRunFrame() {
     removeDead(game::lasers);
 
     replay::endFrame();
+}
+
+void updateRunFrame() {
+    stepRunFrame();
     pollWindowEvents();
 }
 

@@ -177,4 +177,23 @@ TEST(ReplayFile, OnlyARegularFileOfAReplaysSizeIsRead) {
     std::filesystem::remove_all(folder);
 }
 
+// The rough replay that CI verifies holds what a real machine records besides steady
+// frames: a first frame time, steps beyond the cap, frames without the focus and a
+// pad lost; were the recorder to lose one, the verification would no longer cover it.
+TEST(ReplayFile, TheRoughReplayHoldsWhatARealMachineRecords) {
+    Replay rough;
+    std::string error;
+    ASSERT_TRUE(readReplay(VIZOVID_SOURCE_DIR "/tests/replays/rough.vzr", rough, error)) << error;
+    const auto frames = [&](auto&& rule) {
+        std::size_t count = 0;
+        for (std::size_t i = 0; i < rough.steps.size(); i++)
+            count += rule(rough.steps[i], rough.inputs[i]);
+        return count;
+    };
+    EXPECT_GT(rough.startFrameTime, 0);
+    EXPECT_GT(frames([](std::uint16_t step, std::uint8_t) { return step == replayMaxMicroseconds; }), 10u);
+    EXPECT_GT(frames([](std::uint16_t, std::uint8_t input) { return (input & replayInput::focus) == 0; }), 100u);
+    EXPECT_EQ(frames([](std::uint16_t, std::uint8_t input) { return (input & replayInput::padLost) != 0; }), 1u);
+}
+
 } // namespace
