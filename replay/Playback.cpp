@@ -48,8 +48,7 @@ std::string verify(const Replay& replay) {
     // always; the theme is set aside, and a run plays the empty one in its place.
     const std::int32_t maxSounds = game::soundPool.maxSounds;
     game::soundPool.maxSounds = 0;
-    MusicStream theme = std::move(game::musicSound);
-    game::musicSound = MusicStream();
+    MusicStream theme = std::move(game::musicSound); // leaves no stream behind
     playback::begin(replay);
     while (game::runActive && !tape::played())
         stepRunFrame();

@@ -7,6 +7,7 @@
 #include "replay/Replay.hpp"
 #include "replay/Tape.hpp"
 #include "run/RunSetup.hpp"
+#include "run/SoundPool.hpp"
 #include "support/RunScenario.hpp"
 #include "support/ScreenDriver.hpp"
 
@@ -27,11 +28,11 @@ class Replays : public RunScenario {
 protected:
     KeptGameState kept;
 
-    // A run of HELL recorded as the game records one: 700 frames of uneven steps,
-    // steering right, then down, with the focus lost for a moment.
-    Replay recordRun() {
+    // A run recorded as the game records one: 700 frames of uneven steps, steering
+    // right, then down, with the focus lost for a moment.
+    Replay recordRun(std::int32_t difficulty = game::Hell) {
         resetRun();
-        game::difficulty = game::Hell;
+        game::difficulty = difficulty;
         game::frameTime = 0.004f;
         replay::record();
         startRun();
@@ -73,6 +74,19 @@ TEST_F(Replays, ARecordedRunPlaysBackExactlyAndAnythingElseShowsAtTheNextCheck) 
         EXPECT_EQ(difference.substr(0, std::string(row.difference).size()), row.difference) << row.name << ": " << difference;
         EXPECT_EQ(difference.empty(), *row.difference == 0) << row.name << ": " << difference;
     }
+}
+
+// Verifying is unheard: the theme the fight would start stays where it was paused,
+// and no sound is left playing.
+TEST_F(Replays, VerifyingPlaysNoSound) {
+    const Replay fight = recordRun(game::BossFight);
+    game::soundPool.sounds.clear(); // the sounds of the fight as it was recorded
+    game::musicSound.play();
+    game::musicSound.pause();
+    EXPECT_EQ(replay::verify(fight), "");
+    EXPECT_EQ(game::musicSound.getStatus(), sf::SoundSource::Status::Paused);
+    EXPECT_TRUE(game::soundPool.sounds.empty());
+    game::musicSound.stop();
 }
 
 // A run as keep() sees it: its difficulty, ending and time.
