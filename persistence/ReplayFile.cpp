@@ -9,6 +9,8 @@
 //   a CRC-32 of all the bytes before it.
 #include "persistence/ReplayFile.hpp"
 
+#include "app/Difficulty.hpp"
+
 #include <cstring>
 #include <fstream>
 #include <iterator>
@@ -24,7 +26,7 @@ constexpr std::uint32_t formatVersion = 1;
 constexpr std::uint32_t maxFrames = 31'104'000;
 constexpr std::uint32_t maxClockReads = 1'000'000;
 
-std::uint32_t bitsOf(float value) {
+std::uint32_t floatBits(float value) {
     std::uint32_t bits;
     std::memcpy(&bits, &value, sizeof bits);
     return bits;
@@ -86,12 +88,12 @@ std::uint32_t crcOf(const std::string& bytes, std::size_t size) {
 
 void writeCheck(Writer& out, const ReplayCheck& c) {
     out.u32(c.frame);
-    out.u32(bitsOf(c.x));
-    out.u32(bitsOf(c.y));
+    out.u32(floatBits(c.x));
+    out.u32(floatBits(c.y));
     out.u32(std::uint32_t(c.health));
     out.u32(std::uint32_t(c.sentries));
     out.u32(std::uint32_t(c.projectiles));
-    out.u32(bitsOf(c.runTime));
+    out.u32(floatBits(c.runTime));
 }
 
 ReplayCheck readCheck(Reader& in) {
@@ -133,7 +135,7 @@ bool fail(std::string& error, const std::string& why) {
 std::string describeDifference(const ReplayCheck& played, const ReplayCheck& kept) {
     std::ostringstream out;
     out.precision(9); // enough digits to tell any two floats apart
-    if (bitsOf(played.x) != bitsOf(kept.x) || bitsOf(played.y) != bitsOf(kept.y))
+    if (floatBits(played.x) != floatBits(kept.x) || floatBits(played.y) != floatBits(kept.y))
         out << "; the player is at (" << played.x << ", " << played.y << "), the replay has (" << kept.x << ", "
             << kept.y << ")";
     if (played.health != kept.health)
@@ -142,7 +144,7 @@ std::string describeDifference(const ReplayCheck& played, const ReplayCheck& kep
         out << "; " << played.sentries << " sentries, the replay has " << kept.sentries;
     if (played.projectiles != kept.projectiles)
         out << "; " << played.projectiles << " projectiles, the replay has " << kept.projectiles;
-    if (bitsOf(played.runTime) != bitsOf(kept.runTime))
+    if (floatBits(played.runTime) != floatBits(kept.runTime))
         out << "; the run clock is " << played.runTime << " s, the replay has " << kept.runTime << " s";
     const std::string text = out.str();
     return text.empty() ? text : text.substr(2);
@@ -155,7 +157,7 @@ std::string encodeReplay(const Replay& replay) {
     out.text(replay.gameVersion.substr(0, 255));
     out.u8(std::uint8_t(replay.difficulty));
     out.u32(replay.seed);
-    out.u32(bitsOf(replay.startFrameTime));
+    out.u32(floatBits(replay.startFrameTime));
     out.u8(std::uint8_t(replay.ending));
     out.u32(std::uint32_t(replay.clockReads.size()));
     for (std::int64_t read : replay.clockReads)
@@ -193,7 +195,7 @@ bool decodeReplay(const std::string& bytes, Replay& replay, std::string& error) 
     read.seed = in.u32();
     read.startFrameTime = floatOf(in.u32());
     const std::uint8_t ending = in.u8();
-    if (read.difficulty < 1 || read.difficulty > 4 || ending < 1 || ending > 3)
+    if (read.difficulty < game::Average || read.difficulty > game::BossFight || ending < 1 || ending > 3)
         return fail(error, "the replay names no difficulty or ending of this game");
     read.ending = ReplayEnding(ending);
 

@@ -8,6 +8,7 @@
 #include "app/SfmlCompat.hpp"
 #include "persistence/SaveData.hpp"
 #include "run/Hud.hpp"
+#include "run/TimeFormat.hpp"
 #include "run/ReplayShelf.hpp"
 #include "screens/ReplayScreen.hpp"
 #include "ui/Button.hpp"

@@ -1,5 +1,6 @@
 // The replay file: what is written reads back the same, bit for bit, and anything
 // that is not a whole replay of this format is refused with a reason.
+#include "app/Difficulty.hpp"
 #include "persistence/ReplayFile.hpp"
 
 #include <gtest/gtest.h>
@@ -13,7 +14,7 @@ namespace {
 Replay sampleRun() {
     Replay run;
     run.gameVersion = "1.0.1";
-    run.difficulty = 3;
+    run.difficulty = game::Hell;
     run.seed = 4000000000u;
     run.startFrameTime = 0.0123f;
     run.ending = ReplayEnding::Death;
@@ -88,7 +89,7 @@ TEST(ReplayFile, AnythingButAWholeReplayIsRefusedWithItsReason) {
         {"cut one byte short", good.substr(0, good.size() - 1), "checksum"},
         {"one byte flipped", std::string(good).replace(40, 1, 1, char(good[40] ^ 1)), "checksum"},
         {"another format", withFormat(2), "format 2; this game reads format 1"},
-        {"no such difficulty", encoded([](Replay& r) { r.difficulty = 5; }), "no difficulty"},
+        {"no such difficulty", encoded([](Replay& r) { r.difficulty = game::BossFight + 1; }), "no difficulty"},
         {"no such ending", encoded([](Replay& r) { r.ending = ReplayEnding(0); }), "no difficulty or ending"},
         {"no frames", encoded([](Replay& r) { r.steps.clear(); }), "no frames"},
         {"a step beyond the cap", encoded([](Replay& r) { r.steps[7] = replayMaxMicroseconds + 1; }), "frame 7"},
