@@ -8,7 +8,6 @@
 // the checksum itself is still tried.
 #include "persistence/ReplayFile.hpp"
 
-#include <cctype>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -23,47 +22,18 @@ extern "C" std::size_t LLVMFuzzerMutate(std::uint8_t* data, std::size_t size, st
 namespace {
 
 // How often each outcome came, said at exit, so that a run shows how deep into the
-// reader its inputs went. Numbers in the reasons are folded, so a frame's is one.
-struct Tally {
-    std::map<std::string, long> outcomes;
+// reader its inputs went. A reason counts up to its first number: every frame's is one.
+struct Tally : std::map<std::string, long> {
     ~Tally() {
-        for (const auto& [outcome, count] : outcomes)
+        for (const auto& [outcome, count] : *this)
             std::fprintf(stderr, "outcome: %ld %s\n", count, outcome.c_str());
     }
-    void count(const std::string& outcome) {
-        std::string folded;
-        for (char c : outcome)
-            if (!std::isdigit(static_cast<unsigned char>(c)))
-                folded += c;
-            else if (folded.empty() || folded.back() != '#')
-                folded += '#';
-        outcomes[folded]++;
-    }
-};
-Tally tally;
-
-// A replay's frames as its file deflates them: every step, then every input.
-std::string framesOf(const Replay& replay) {
-    std::string raw;
-    for (std::uint16_t step : replay.steps)
-        raw += {char(step & 0xFF), char(step >> 8)};
-    raw.append(replay.inputs.begin(), replay.inputs.end());
-    return raw;
-}
-
-// Takes frames back from such bytes; a count that is not a third of them stays
-// uneven, as a damaged file would have it.
-void setFrames(Replay& replay, const std::string& raw) {
-    const std::size_t frames = raw.size() / 3;
-    replay.steps.clear();
-    for (std::size_t i = 0; i < frames; i++)
-        replay.steps.push_back(std::uint16_t(std::uint8_t(raw[2 * i]) | std::uint8_t(raw[2 * i + 1]) << 8));
-    replay.inputs.assign(raw.begin() + std::ptrdiff_t(2 * frames), raw.end());
-}
+} tally;
 
 // Mutates bytes that read as a replay below the file's checks: drops one of its
-// checks, or mutates its frames as they are before deflating (now and then halved
-// a few times, even to none). 0 when the bytes do not read or the result would not fit.
+// checks, or mutates its frames as they are before deflating (every step, then
+// every input), now and then halved a few times, even to none. 0 when the bytes do
+// not read or the result would not fit.
 std::size_t mutateReplay(std::uint8_t* data, std::size_t size, std::size_t maxSize, std::minstd_rand& random) {
     Replay replay;
     std::string error;
@@ -72,13 +42,21 @@ std::size_t mutateReplay(std::uint8_t* data, std::size_t size, std::size_t maxSi
     if (random() % 4 == 0) {
         replay.checks.erase(replay.checks.begin() + std::ptrdiff_t(random() % replay.checks.size()));
     } else {
-        std::string raw = framesOf(replay);
+        std::string raw;
+        for (std::uint16_t step : replay.steps)
+            raw += {char(step), char(step >> 8)};
+        raw.append(replay.inputs.begin(), replay.inputs.end());
         const std::size_t rawSize = raw.size();
         raw.resize(rawSize + 64);
         raw.resize(LLVMFuzzerMutate(reinterpret_cast<std::uint8_t*>(&raw[0]), rawSize, raw.size()));
         if (random() % 8 == 0)
             raw.resize(raw.size() >> random() % 16);
-        setFrames(replay, raw);
+        // A size that is no multiple of three leaves the count of inputs uneven, as a damaged file would.
+        const std::size_t frames = raw.size() / 3;
+        replay.steps.resize(frames);
+        for (std::size_t i = 0; i < frames; i++)
+            replay.steps[i] = std::uint16_t(std::uint8_t(raw[2 * i]) | std::uint8_t(raw[2 * i + 1]) << 8);
+        replay.inputs.assign(raw.begin() + std::ptrdiff_t(2 * frames), raw.end());
     }
     const std::string bytes = encodeReplay(replay);
     if (bytes.size() > maxSize)
@@ -110,10 +88,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!decodeReplay(bytes, replay, error)) {
         if (error.empty())
             std::abort();
-        tally.count(error);
+        tally[error.substr(0, error.find_first_of("0123456789"))]++;
         return 0;
     }
-    tally.count("read");
+    tally["read"]++;
     Replay again;
     if (!decodeReplay(encodeReplay(replay), again, error) || encodeReplay(again) != encodeReplay(replay))
         std::abort();
