@@ -44,12 +44,15 @@ TEST(MusicStream, FollowsTheFightThroughPauseAndReset) {
 
 // A second of the theme, which its stream reads to the end as it starts: stopped
 // and started again, it plays from its start, not from where the stream had read to.
-TEST(MusicStream, StoppedAndStartedAgainItPlaysFromTheStart) {
+// The settings are read before the assets: it opens at the music volume set before.
+TEST(MusicStream, OpensAtTheVolumeSetBeforeAndStartsAgainFromTheStart) {
     const std::string shortTheme = testing::TempDir() + "vizovid-short-theme.mp3";
     fs::copy_file(musicFolder + "dieSentryTheme.mp3", shortTheme, fs::copy_options::overwrite_existing);
     fs::resize_file(shortTheme, 16000); // 128 kbit/s
     MusicStream music;
+    music.setVolume(30);
     ASSERT_TRUE(music.openFromFile(shortTheme));
+    EXPECT_FLOAT_EQ(music.getVolume(), 30);
     const sf::Time enough = sf::milliseconds(300);
     for (int round = 0; round < 2; round++) {
         music.play();
@@ -59,14 +62,6 @@ TEST(MusicStream, StoppedAndStartedAgainItPlaysFromTheStart) {
         music.stop();
     }
     fs::remove(shortTheme);
-}
-
-// The settings are read before the assets: the theme opens at the music volume set before.
-TEST(MusicStream, TheThemeOpensAtTheVolumeSetBeforeIt) {
-    MusicStream music;
-    music.setVolume(30);
-    ASSERT_TRUE(music.openFromFile(musicFolder + "dieSentryTheme.mp3"));
-    EXPECT_FLOAT_EQ(music.getVolume(), 30);
 }
 
 } // namespace

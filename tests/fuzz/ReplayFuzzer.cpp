@@ -32,8 +32,9 @@ struct Tally : std::map<std::string, long> {
 
 // Mutates bytes that read as a replay below the file's checks: drops one of its
 // checks, or mutates its frames as they are before deflating (every step, then
-// every input), now and then halved a few times, even to none. 0 when the bytes do
-// not read or the result would not fit.
+// every input; the steps in the host's order, the file's on the machines we fuzz
+// on), now and then halved a few times, even to none. 0 when the bytes do not read
+// or the result would not fit.
 std::size_t mutateReplay(std::uint8_t* data, std::size_t size, std::size_t maxSize, std::minstd_rand& random) {
     Replay replay;
     std::string error;
@@ -42,9 +43,7 @@ std::size_t mutateReplay(std::uint8_t* data, std::size_t size, std::size_t maxSi
     if (random() % 4 == 0) {
         replay.checks.erase(replay.checks.begin() + std::ptrdiff_t(random() % replay.checks.size()));
     } else {
-        std::string raw;
-        for (std::uint16_t step : replay.steps)
-            raw += {char(step), char(step >> 8)};
+        std::string raw(reinterpret_cast<const char*>(replay.steps.data()), 2 * replay.steps.size());
         raw.append(replay.inputs.begin(), replay.inputs.end());
         const std::size_t rawSize = raw.size();
         raw.resize(rawSize + 64);
@@ -54,8 +53,7 @@ std::size_t mutateReplay(std::uint8_t* data, std::size_t size, std::size_t maxSi
         // A size that is no multiple of three leaves the count of inputs uneven, as a damaged file would.
         const std::size_t frames = raw.size() / 3;
         replay.steps.resize(frames);
-        for (std::size_t i = 0; i < frames; i++)
-            replay.steps[i] = std::uint16_t(std::uint8_t(raw[2 * i]) | std::uint8_t(raw[2 * i + 1]) << 8);
+        std::memcpy(replay.steps.data(), raw.data(), 2 * frames);
         replay.inputs.assign(raw.begin() + std::ptrdiff_t(2 * frames), raw.end());
     }
     const std::string bytes = encodeReplay(replay);
