@@ -20,9 +20,9 @@ TEST(Catalogue, LoadAssetsFindsEveryFile) {
     loadGameAssets();
     // Again, from scratch (an earlier test may have swapped textures), as an installed
     // game started from another folder: nothing may come from the working one.
-    const std::filesystem::path here = std::filesystem::current_path();
+    const auto here = std::filesystem::current_path();
     std::filesystem::current_path(testing::TempDir());
-    const std::string root = std::exchange(game::folders.assetRoot, VIZOVID_SOURCE_DIR);
+    const auto root = std::exchange(game::folders.assetRoot, VIZOVID_SOURCE_DIR);
     loadAssets();
     game::folders.assetRoot = root;
     std::filesystem::current_path(here);

@@ -66,7 +66,7 @@ TEST(Letterbox, EveryWindowSizeShowsThePictureWhereItBelongs) {
         EXPECT_EQ(game::window.getViewport(game::hudView), picture);
         // A press in the very next frame, before a screen sets its view, lands where it is drawn.
         driver.script.mouse = pixel(960, 990);
-        const sf::Vector2f pressed = input::mousePoint(game::window);
+        const auto pressed = input::mousePoint(game::window);
         EXPECT_LE(std::abs(pressed.x - 960) + std::abs(pressed.y - 990), 1);
         const sf::Vector2i arenaEnd = game::window.mapCoordsToPixel({2256, 900}, game::gameView) - pixel(1900, 770);
         EXPECT_LE(std::abs(arenaEnd.x) + std::abs(arenaEnd.y), 2);

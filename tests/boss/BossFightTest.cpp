@@ -114,14 +114,13 @@ TEST_F(BossFight, EachPatternFiresItsCountFromItsSpotAndAttackFourIsFaster) {
         b.spiralLeft = b.spiralCount;
         b.fansLeft = b.fanCount;
         const int ring = row.attack4 ? 20 : 28; // shots in a ring
-        const P last = row.attack4 ? P::BounceBursts : P::HomingFans;
         const bool waves = row.pattern == P::None;
         int frames = 0; // until the pattern is done
         for (; frames < 1000 && (waves ? b.wavesLeft > 0 || b.burstsLeft > 0 : b.patternBusy); frames++) {
             if (waves)
                 bounceWaveStep(b);
             else
-                patternDriver(b, ring, last);
+                patternDriver(b, ring, row.attack4 ? P::BounceBursts : P::HomingFans);
         }
         const std::array<std::size_t, 4> shots = {game::bullets.size(), game::bossBullets.size(),
                                                   game::homingProjectiles.size(), game::bombs.size()};

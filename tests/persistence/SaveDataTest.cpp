@@ -190,7 +190,6 @@ TEST_F(SaveFile, ALinkedSaveIsWrittenThroughAndKeepsItsMode) {
     const std::string elsewhere = "/dev/shm/" + folder.filename().string() + ".zn";
     const std::vector<std::vector<std::pair<std::string, std::string>>> chains = {
         {{"Data/save.zn", elsewhere}},
-        {{"Data/save.zn", "../real.zn"}},
         {{"Data/save.zn", "next.zn"}, {"Data/next.zn", "../real.zn"}},
     };
     for (const auto& links : chains) {
@@ -202,9 +201,9 @@ TEST_F(SaveFile, ALinkedSaveIsWrittenThroughAndKeepsItsMode) {
             fs::create_symlink(to, link);
         SaveData save;
         save.timesDied = 9;
-        EXPECT_TRUE(save.save()) << real;
+        EXPECT_TRUE(save.save());
         EXPECT_TRUE(fs::is_symlink("Data/save.zn"));
-        EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(real))) << real;
+        EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(real)));
         EXPECT_EQ(SaveData().timesDied, 9) << links.size() << " links to " << real;
         fs::remove(elsewhere);
     }

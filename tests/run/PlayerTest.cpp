@@ -34,10 +34,10 @@ class PlayerRun : public RunScenario {
 protected:
     void SetUp() override {
         RunScenario::SetUp();
-        freshRun(game::Average);
+        freshRun();
     }
     // A run of the difficulty in an empty arena.
-    void freshRun(game::Difficulty difficulty) {
+    void freshRun(game::Difficulty difficulty = game::Average) {
         startTestRun(difficulty);
         game::director.eventTimer = -1e9f;
     }
@@ -92,7 +92,7 @@ TEST_F(PlayerRun, OneFrameOfKeysFocusAndPushes) {
         SCOPED_TRACE(row.name);
         input.script.focus = true;
         failAfterFrames(9);
-        freshRun(game::Average);
+        freshRun();
         holdKeys(row.warmUp);
         frames(5);
         holdKeys(row.keys);
@@ -126,7 +126,7 @@ TEST_F(PlayerRun, WhatEachTouchCosts) {
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        freshRun(game::Average);
+        freshRun();
         frame();
         game::player.timeSinceHit = 5;
         game::soundPool.sounds.clear();

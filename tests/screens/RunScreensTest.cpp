@@ -52,8 +52,8 @@ protected:
         game::difficulty = difficulty;
         game::player.runTime = runTime;
         const Frame leave = press(960, buttonY);
-        const Frame restart = press(960, restartY);
-        driver.runScreen(deathScreen, {idle, idle, idle, restart.unfocused(), leave}, [this](int frame) {
+        const Frame restartUnfocused = press(960, restartY).unfocused();
+        driver.runScreen(deathScreen, {idle, idle, idle, restartUnfocused, leave}, [this](int frame) {
             if (frame == 3)
                 lineSeen = unlockLineShown();
         });

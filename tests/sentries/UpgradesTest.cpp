@@ -15,15 +15,12 @@ namespace {
 // The statistics that upgrade choices 1, 2 and 3 raise on the second sentry of the
 // kind (all of the kind are raised). Every choice shortens a bomb's fuse.
 std::array<float, 3> raisedStats(SentryKind kind) {
+    const auto shooter = [](const auto& s) { return std::array{s.fireInterval, s.projectileSpeed, float(s.damage)}; };
     switch (kind) {
-    case BulletKind: {
-        const BulletSentry& s = game::bulletSentries[1];
-        return {s.fireInterval, s.projectileSpeed, float(s.damage)};
-    }
-    case HomingKind: {
-        const HomingSentry& s = game::homingSentries[1];
-        return {s.fireInterval, s.projectileSpeed, float(s.damage)};
-    }
+    case BulletKind:
+        return shooter(game::bulletSentries[1]);
+    case HomingKind:
+        return shooter(game::homingSentries[1]);
     case BombKind: {
         const float fuse = game::bombSentries[1].explosionDelay;
         return {fuse, fuse, fuse};
