@@ -9,6 +9,7 @@
 #include "persistence/SaveData.hpp"
 #include "replay/Replay.hpp"
 #include "run/Hud.hpp"
+#include "run/TimeFormat.hpp"
 #include "ui/Button.hpp"
 #include "ui/FocusRing.hpp"
 #include "ui/Text.hpp"

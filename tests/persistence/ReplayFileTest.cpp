@@ -1,5 +1,6 @@
 // The replay file: what is written reads back the same, bit for bit, and anything
 // that is not a whole replay of this format is refused with a reason.
+#include "app/Difficulty.hpp"
 #include "persistence/ReplayFile.hpp"
 
 #include <gtest/gtest.h>
@@ -18,7 +19,7 @@ namespace {
 Replay sampleRun() {
     Replay run;
     run.gameVersion = "1.0.1";
-    run.difficulty = 3;
+    run.difficulty = game::Hell;
     run.seed = 4000000000u;
     run.startFrameTime = 0.0123f;
     run.ending = ReplayEnding::Death;
@@ -111,7 +112,7 @@ TEST(ReplayFile, AnythingButAWholeReplayIsRefusedWithItsReason) {
         {"more clock reads than bytes", withNumber(good, clockReadCountAt, 1u << 31), "more clock reads than bytes"},
         {"more checks than bytes", withNumber(good, checkCountAt, 1u << 31), "more checks than bytes"},
         {"8 million frames in a small file", withNumber(good, frameCountAt, 8'000'000), "no frames it could play"},
-        {"no such difficulty", encoded([](Replay& r) { r.difficulty = 5; }), "no difficulty"},
+        {"no such difficulty", encoded([](Replay& r) { r.difficulty = game::BossFight + 1; }), "no difficulty"},
         {"no such ending", encoded([](Replay& r) { r.ending = ReplayEnding(0); }), "no difficulty or ending"},
         {"no frames", encoded([](Replay& r) { r.steps.clear(); }), "no frames"},
         {"a step beyond the cap", encoded([](Replay& r) { r.steps[7] = replayMaxMicroseconds + 1; }), "frame 7"},
