@@ -1,5 +1,6 @@
 // Vizovid: start-up, the screens, and the last save.
 #include "app/Assets.hpp"
+#include "app/Controls.hpp"
 #include "app/Display.hpp"
 #include "app/Folders.hpp"
 #include "app/GameContext.hpp"
@@ -85,6 +86,7 @@ int main(int argc, char** argv) {
     }
     if (!arguments.empty() && arguments[0] == "--verify-replay")
         return verifyReplays({arguments.begin() + 1, arguments.end()});
+    controls::load(controls::path());
     // Watching a replay leaves the save as it was: no start is counted, nothing saved.
     const bool watching = !arguments.empty();
     Replay watched;
