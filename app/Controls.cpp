@@ -9,7 +9,6 @@
 //   pause-on-focus-loss off
 #include "app/Controls.hpp"
 
-#include "app/GameContext.hpp"
 #include "app/SfmlCompat.hpp"
 #include "persistence/DurableFile.hpp"
 
@@ -198,10 +197,6 @@ std::string pathBeside(const std::string& savePath) {
         return "";
     const std::size_t slash = savePath.find_last_of("/\\");
     return (slash == std::string::npos ? "" : savePath.substr(0, slash + 1)) + "controls.txt";
-}
-
-std::string path() {
-    return pathBeside(game::folders.savePath);
 }
 
 void load(const std::string& path) {

@@ -46,10 +46,9 @@ std::string write(const input::Bindings& bindings, bool pauseOnFocusLoss);
 // is taken as a whole for damaged.
 std::vector<std::string> read(const std::string& text, input::Bindings& bindings, bool& pauseOnFocusLoss);
 
-// The controls file that goes with a save file: controls.txt in the same folder.
+// The controls file that goes with a save file: controls.txt in the same folder;
+// "" when nothing is saved.
 std::string pathBeside(const std::string& savePath);
-// The game's own, beside its save; "" when nothing is saved.
-std::string path();
 
 // Reads the file into input::bindings and game::pauseOnFocusLoss. A missing file
 // leaves the defaults; a damaged one is said on standard error and copied as it was

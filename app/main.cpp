@@ -86,7 +86,7 @@ int main(int argc, char** argv) {
     }
     if (!arguments.empty() && arguments[0] == "--verify-replay")
         return verifyReplays({arguments.begin() + 1, arguments.end()});
-    controls::load(controls::path());
+    controls::load(controls::pathBeside(game::folders.savePath));
     // Watching a replay leaves the save as it was: no start is counted, nothing saved.
     const bool watching = !arguments.empty();
     Replay watched;

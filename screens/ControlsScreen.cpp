@@ -193,6 +193,10 @@ bool waitFrame(Wait& wait, ControlsWidgets& widgets, bool& refused) {
     return true;
 }
 
+void saveControls() {
+    controls::save(controls::pathBeside(game::folders.savePath));
+}
+
 // Nothing of the keyboard, the pads or the mouse is held: after a wait the screen
 // answers again only then, so the key just bound cannot also press a button.
 bool allLetGo() {
@@ -232,7 +236,7 @@ void controlsScreen(bool byKeys) {
             settling = true;
             noticeTimer = refused ? noticeSeconds : 0;
             widgets.relabel();
-            controls::save(controls::path());
+            saveControls();
         } else if (settling) {
             settling = !allLetGo();
         } else if (wait.cell < 0) {
@@ -261,12 +265,12 @@ void controlsScreen(bool byKeys) {
         }
         // A drag writes the file once, when the knob is let go.
         if (unsaved && !widgets.deadZone.dragging) {
-            controls::save(controls::path());
+            saveControls();
             unsaved = false;
         }
         widgets.draw();
         pollWindowEvents();
     }
     if (unsaved)
-        controls::save(controls::path());
+        saveControls();
 }
