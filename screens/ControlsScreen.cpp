@@ -52,7 +52,7 @@ struct Cell {
         if (pad())
             return controls::buttonName(input::bindings.buttons[int(action)]);
         const sf::Keyboard::Key key = input::bindings.keys[int(action)][slot];
-        return key == sf::Keyboard::Key::Unknown ? "-" : compat::keyLabel(key);
+        return key == sf::Keyboard::Key::Unknown ? "none" : compat::keyLabel(key);
     }
     void relabel(float x, float y) { button = Button(x, y, pad() ? 280.0f : 220.0f, 80, binding(), sf::Color::White, 4); }
 };
