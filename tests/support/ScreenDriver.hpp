@@ -21,6 +21,9 @@ struct Frame {
     bool escape = false;
     bool focus = true;
     bool padB = false; // B held on a pad
+    std::vector<sf::Keyboard::Key> keys = {}; // held besides Escape
+    std::vector<unsigned> buttons = {};       // held on the pad besides B
+    sf::Vector2f dpad = {};                   // as SFML gives it: -100, 0 or 100, up negative
 };
 
 inline Frame press(float x, float y) { return Frame{x, y, true}; }
@@ -62,11 +65,13 @@ struct ScreenDriver : ScriptedInput, KeptGameState {
     void show(const Frame& frame) {
         script.mouse = sf::Vector2i(int(frame.x), int(frame.y));
         script.leftButton = frame.pressed;
-        script.keys.clear();
+        script.keys = frame.keys;
         if (frame.escape)
             script.keys.push_back(sf::Keyboard::Key::Escape);
         script.focus = frame.focus;
-        script.pad = {true, {}, {}, std::vector<unsigned>(frame.padB, input::pad::B)};
+        script.pad = {true, {}, frame.dpad, frame.buttons};
+        if (frame.padB)
+            script.pad.buttons.push_back(input::pad::B);
     }
 
     // Runs the screen with the frames given, then idle ones; afterFrame(n) looks at
