@@ -168,7 +168,8 @@ std::vector<std::string> read(const std::string& text, input::Bindings& bindings
     int version = 0;
     // A later version may add lines; this one reads those it knows.
     if (!(format >> word1 >> word2 >> version) || word1 != "vizovid" || word2 != "controls" || version < 1)
-        return {"line 1: the format line \"" + std::string(formatLine) + "\" is missing; every control is back to its default"};
+        return {"line 1: the format line \"" + std::string(formatLine)
+                + "\" is missing; every control is back to its default"};
     std::vector<std::string> complaints;
     for (int number = 2; std::getline(lines, line); number++) {
         std::istringstream values(line);

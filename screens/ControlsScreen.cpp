@@ -54,7 +54,9 @@ struct Cell {
         const sf::Keyboard::Key key = input::bindings.keys[int(action)][slot];
         return key == sf::Keyboard::Key::Unknown ? "none" : compat::keyLabel(key);
     }
-    void relabel(float x, float y) { button = Button(x, y, pad() ? 280.0f : 220.0f, 80, binding(), sf::Color::White, 4); }
+    void relabel(float x, float y) {
+        button = Button(x, y, pad() ? 280.0f : 220.0f, 80, binding(), sf::Color::White, 4);
+    }
 };
 
 struct ControlsWidgets {
@@ -108,7 +110,9 @@ struct ControlsWidgets {
         return order;
     }
 
-    void setPrompt(const std::string& text) { prompt = makeCentredText(text, 36, sf::Text::Regular, sf::Color::White, {960, 1035}); }
+    void setPrompt(const std::string& text) {
+        prompt = makeCentredText(text, 36, sf::Text::Regular, sf::Color::White, {960, 1035});
+    }
 
     void draw() {
         beginScreenPicture();
@@ -212,6 +216,33 @@ bool allLetGo() {
     return !input::leftButtonHeld();
 }
 
+// A frame with no wait: the focus, the clicks and the two settings. True when the
+// player leaves; a cell chosen starts the wait, and a setting changed is unsaved.
+bool restFrame(ControlsWidgets& widgets, FocusRing& focusRing, Wait& wait, bool& unsaved) {
+    focusRing.update();
+    updateHovers({&widgets.back, &widgets.restore});
+    for (Cell& cell : widgets.cells)
+        cell.button.updateHover();
+    if (input::hasFocus(game::window)) {
+        if (widgets.back.isClicked() || input::backHeld())
+            return true;
+        if (widgets.restore.isClicked()) {
+            controls::restoreDefaults();
+            widgets.relabel();
+            unsaved = true;
+        }
+        for (std::size_t i = 0; i < widgets.cells.size(); i++)
+            if (widgets.cells[i].button.isClicked() && wait.cell < 0)
+                wait.start(int(i), widgets.cells[i].pad());
+    }
+    const std::int32_t deadZone = input::bindings.deadZone;
+    const bool focusPause = game::pauseOnFocusLoss;
+    widgets.deadZone.update();
+    widgets.focusPause.update();
+    unsaved = unsaved || deadZone != input::bindings.deadZone || focusPause != game::pauseOnFocusLoss;
+    return false;
+}
+
 } // namespace
 
 void controlsScreen(bool byKeys) {
@@ -239,29 +270,8 @@ void controlsScreen(bool byKeys) {
             saveControls();
         } else if (settling) {
             settling = !allLetGo();
-        } else if (wait.cell < 0) {
-            focusRing.update();
-            updateHovers({&widgets.back, &widgets.restore});
-            for (Cell& cell : widgets.cells)
-                cell.button.updateHover();
-            if (input::hasFocus(game::window)) {
-                if (widgets.back.isClicked() || input::backHeld())
-                    break;
-                if (widgets.restore.isClicked()) {
-                    controls::restoreDefaults();
-                    widgets.relabel();
-                    unsaved = true;
-                }
-                for (std::size_t i = 0; i < widgets.cells.size(); i++) {
-                    if (widgets.cells[i].button.isClicked() && wait.cell < 0)
-                        wait.start(int(i), widgets.cells[i].pad());
-                }
-            }
-            const std::int32_t deadZone = input::bindings.deadZone;
-            const bool focusPause = game::pauseOnFocusLoss;
-            widgets.deadZone.update();
-            widgets.focusPause.update();
-            unsaved = unsaved || deadZone != input::bindings.deadZone || focusPause != game::pauseOnFocusLoss;
+        } else if (wait.cell < 0 && restFrame(widgets, focusRing, wait, unsaved)) {
+            break;
         }
         // A drag writes the file once, when the knob is let go.
         if (unsaved && !widgets.deadZone.dragging) {

@@ -162,8 +162,8 @@ TEST(Controls, TheFileOnDiskOutlivesAStartAndADamagedOneIsKeptAside) {
     testing::internal::CaptureStderr();
     controls::load(path);
     const std::string said = testing::internal::GetCapturedStderr();
-    EXPECT_EQ(said, path + ": line 2 (up I Nowhere): no key is named Nowhere; up keeps its default (the file as it was is kept in "
-                        + path + ".damaged)\n");
+    EXPECT_EQ(said, path + ": line 2 (up I Nowhere): no key is named Nowhere; up keeps its default"
+                        + " (the file as it was is kept in " + path + ".damaged)\n");
     EXPECT_EQ(readFile(path + ".damaged"), damaged);
     EXPECT_EQ(controls::write(input::bindings, game::pauseOnFocusLoss), defaultFile);
     EXPECT_EQ(controls::pathBeside(""), "");
