@@ -13,6 +13,13 @@ namespace {
 
 Script* script = nullptr;
 
+} // namespace
+
+// Constant, so it holds its defaults before any code runs.
+Bindings bindings;
+
+namespace {
+
 // Built on first use: the game context's clocks read it while they are built,
 // before main(), and this file's own objects may not be built yet then.
 struct Timeline {
@@ -34,7 +41,7 @@ sf::Time now() {
 bool deviceKeyHeld(sf::Keyboard::Key key) {
     if (script)
         return std::find(script->keys.begin(), script->keys.end(), key) != script->keys.end();
-    return sf::Keyboard::isKeyPressed(key);
+    return compat::keyPressed(key);
 }
 
 bool deviceLeftButtonHeld() {
@@ -67,6 +74,8 @@ float padAxis(unsigned id, sf::Joystick::Axis axis) {
 
 // Any connected pad will do: a player who swaps pads need not tell the game.
 bool padButtonHeld(unsigned button) {
+    if (button >= sf::Joystick::ButtonCount)
+        return false;
     for (unsigned id = 0; id < sf::Joystick::Count; id++) {
         if (!padConnected(id))
             continue;
@@ -85,15 +94,15 @@ unsigned connectedPads() {
     return slots;
 }
 
-// A press of the left button or of Escape as the game last saw it.
+// A press of the left button, or of a command's keys or button, as the game last saw it.
 struct Press {
     bool seenHeld = false; // held when last looked at
     bool leftOver = false; // held since before the screen now showing opened
 };
 
 Press leftPress;
-Press escapePress;
-constexpr int commandCount = int(Command::Pause) + 1;
+Press backKeyPress;
+Press pauseKeyPress;
 Press commandPresses[commandCount]; // by Command
 unsigned padsSeen = 0;    // a bit per pad slot connected at the end of the last frame
 
@@ -110,16 +119,33 @@ void markLeftOver(Press& press, bool held) {
     press.seenHeld = held;
 }
 
+bool boundKeyHeld(Command command) {
+    for (sf::Keyboard::Key key : bindings.keys[int(command)])
+        if (key != sf::Keyboard::Key::Unknown && deviceKeyHeld(key))
+            return true;
+    return false;
+}
+
 bool deviceCommandHeld(Command command) {
     static const sf::Keyboard::Key arrows[] = {sf::Keyboard::Key::Up, sf::Keyboard::Key::Left, sf::Keyboard::Key::Down,
                                                sf::Keyboard::Key::Right};
+    const unsigned button = bindings.buttons[int(command)];
     switch (command) {
-    case Command::Confirm:
-        return deviceKeyHeld(compat::enterKey) || deviceKeyHeld(sf::Keyboard::Key::Space) || padButtonHeld(pad::A);
-    case Command::Back: return padButtonHeld(pad::B);
-    case Command::Pause: return padButtonHeld(pad::Start);
+    case Command::Confirm: return boundKeyHeld(command) || padButtonHeld(button);
+    case Command::Back:
+    case Command::Pause: return padButtonHeld(button);
     default: return deviceKeyHeld(arrows[int(command)]) || padHeld(command);
     }
+}
+
+// Each press of the keyboard and the pad in turn: the left button, back's and
+// pause's keys, then the commands.
+template <typename Action> void eachPress(Action action) {
+    action(leftPress, deviceLeftButtonHeld());
+    action(backKeyPress, boundKeyHeld(Command::Back));
+    action(pauseKeyPress, boundKeyHeld(Command::Pause));
+    for (int c = 0; c < commandCount; c++)
+        action(commandPresses[c], deviceCommandHeld(Command(c)));
 }
 
 } // namespace
@@ -128,12 +154,30 @@ bool commandHeld(Command command) {
     return look(commandPresses[int(command)], deviceCommandHeld(command));
 }
 
+bool backKeyHeld() {
+    return look(backKeyPress, boundKeyHeld(Command::Back));
+}
+
 bool backHeld() {
-    return keyHeld(sf::Keyboard::Key::Escape) || commandHeld(Command::Back);
+    const bool keys = backKeyHeld();
+    return commandHeld(Command::Back) || keys;
+}
+
+bool pauseHeld() {
+    const bool keys = look(pauseKeyPress, boundKeyHeld(Command::Pause));
+    return commandHeld(Command::Pause) || keys;
+}
+
+bool keyDown(sf::Keyboard::Key key) {
+    return deviceKeyHeld(key);
+}
+
+bool padButtonDown(unsigned button) {
+    return padButtonHeld(button);
 }
 
 bool padHeld(Command direction) {
-    constexpr float deadZone = 25; // of the 100 each way of a stick's travel
+    const float deadZone = float(bindings.deadZone); // of the 100 each way of a stick's travel
     const bool vertical = direction == Command::Up || direction == Command::Down;
     const float sign = direction == Command::Up || direction == Command::Left ? -1.0f : 1.0f;
     for (unsigned id = 0; id < sf::Joystick::Count; id++) {
@@ -151,29 +195,17 @@ bool padLost() {
     return (padsSeen & ~connectedPads()) != 0;
 }
 
-namespace {
-
 // A pad's stick or d-pad counts as the keys, so every rule of the keys holds for it.
-bool directionHeld(sf::Keyboard::Key a, sf::Keyboard::Key b, Command padDirection) {
-    return keyHeld(a) || keyHeld(b) || padHeld(padDirection);
-}
-
-} // namespace
-
 RunInput readRunInput(const sf::Window& window) {
+    const auto direction = [](Command command) { return boundKeyHeld(command) || padHeld(command); };
     RunInput held;
     held.padLost = padLost();
     held.focus = hasFocus(window);
-    held.up = directionHeld(sf::Keyboard::Key::W, sf::Keyboard::Key::Up, Command::Up);
-    held.left = directionHeld(sf::Keyboard::Key::A, sf::Keyboard::Key::Left, Command::Left);
-    held.down = directionHeld(sf::Keyboard::Key::S, sf::Keyboard::Key::Down, Command::Down);
-    held.right = directionHeld(sf::Keyboard::Key::D, sf::Keyboard::Key::Right, Command::Right);
+    held.up = direction(Command::Up);
+    held.left = direction(Command::Left);
+    held.down = direction(Command::Down);
+    held.right = direction(Command::Right);
     return held;
-}
-
-bool keyHeld(sf::Keyboard::Key key) {
-    const bool held = deviceKeyHeld(key);
-    return key == sf::Keyboard::Key::Escape ? look(escapePress, held) : held;
 }
 
 bool leftButtonHeld() {
@@ -181,10 +213,7 @@ bool leftButtonHeld() {
 }
 
 void beginScreen() {
-    markLeftOver(leftPress, deviceLeftButtonHeld());
-    markLeftOver(escapePress, deviceKeyHeld(sf::Keyboard::Key::Escape));
-    for (int c = 0; c < commandCount; c++)
-        markLeftOver(commandPresses[c], deviceCommandHeld(Command(c)));
+    eachPress(markLeftOver);
 }
 
 sf::Vector2i mousePixel(const sf::Window& window) {
@@ -229,10 +258,7 @@ void useScript(Script* newScript) {
     const sf::Time current = now();
     Timeline& t = timeline();
     script = newScript;
-    leftPress = Press();
-    escapePress = Press();
-    for (Press& press : commandPresses)
-        press = Press();
+    eachPress([](Press& press, bool) { press = Press(); });
     padsSeen = connectedPads(); // a switch is no loss of a pad
     if (script)
         t.scriptedTime = current;
@@ -241,10 +267,7 @@ void useScript(Script* newScript) {
 }
 
 void endFrame() {
-    look(leftPress, deviceLeftButtonHeld());
-    look(escapePress, deviceKeyHeld(sf::Keyboard::Key::Escape));
-    for (int c = 0; c < commandCount; c++)
-        look(commandPresses[c], deviceCommandHeld(Command(c)));
+    eachPress(look);
     padsSeen = connectedPads();
     if (!script)
         return;

@@ -11,13 +11,12 @@
 
 namespace input {
 
-// The left button and Escape read as released while they are left over from the
-// screen before (see beginScreen); every other key reads as it is.
-bool keyHeld(sf::Keyboard::Key key);
+// The left button reads as released while it is left over from the screen before
+// (see beginScreen).
 bool leftButtonHeld();
 
 // Called as a screen opens and as it returns to the screen that opened it. A left
-// button, Escape or command held now that was already seen held began on the screen
+// button, back or pause key or command held now that was already seen held began on the screen
 // before: it reads as released here until it has been let go once, so that one click
 // never acts on two screens. A press nobody has seen yet began this very moment and
 // belongs to the screen now showing.
@@ -32,19 +31,56 @@ struct ScreenScope {
     ScreenScope& operator=(const ScreenScope&) = delete;
 };
 
-// What the keys and the pads ask of the menus and the run, besides the mouse: the
-// arrow keys or a pad's d-pad or left stick, A (or Enter or Space), B and Start.
+// What the keys and the pads ask of the menus and the run, besides the mouse. In the
+// menus the four directions are the arrow keys or a pad's d-pad or left stick,
+// whatever the bindings; in a run they are the bound keys or the pad.
 enum class Command { Up, Left, Down, Right, Confirm, Back, Pause };
+constexpr int commandCount = int(Command::Pause) + 1;
 
-// Held now and, like Escape, not left over from the screen before.
+// Pad buttons as Linux numbers those of an Xbox-style pad (and Steam Input's).
+namespace pad {
+constexpr unsigned A = 0;
+constexpr unsigned B = 1;
+constexpr unsigned View = 6;  // the back button of older pads
+constexpr unsigned Start = 7; // the menu button of newer pads
+constexpr unsigned none = 32; // no button: SFML numbers them 0 to 31
+} // namespace pad
+
+// What each command answers to. The defaults are the game's first controls; the
+// player's own (app/Controls) replace them at start-up and on the controls screen.
+struct Bindings {
+    // Two keys for each command, in Command order; Unknown for none.
+    sf::Keyboard::Key keys[commandCount][2] = {
+        {sf::Keyboard::Key::W, sf::Keyboard::Key::Up},       {sf::Keyboard::Key::A, sf::Keyboard::Key::Left},
+        {sf::Keyboard::Key::S, sf::Keyboard::Key::Down},     {sf::Keyboard::Key::D, sf::Keyboard::Key::Right},
+        {sf::Keyboard::Key::Enter, sf::Keyboard::Key::Space}, {sf::Keyboard::Key::Escape, sf::Keyboard::Key::Unknown},
+        {sf::Keyboard::Key::Escape, sf::Keyboard::Key::Unknown}};
+    // The pad button of confirm, back and pause; the directions have none.
+    unsigned buttons[commandCount] = {pad::none, pad::none, pad::none, pad::none, pad::A, pad::B, pad::Start};
+    std::int32_t deadZone = 25; // percent of a stick's travel it must pass to count, 10 to 90
+};
+extern Bindings bindings;
+
+// Held now and not left over from the screen before. Confirm is its keys or its pad
+// button; back and pause are only their pad buttons here (see backHeld and pauseHeld).
 bool commandHeld(Command command);
 
-// Escape or a pad's B: what leaves the settings, skin and stats screens.
+// Back's keys or pad button: what leaves the settings, skin and stats screens.
 bool backHeld();
+// Back's keys alone: the main menu quits on them.
+bool backKeyHeld();
+// Pause's keys or pad button: what pauses a run.
+bool pauseHeld();
 
-// One of the four directions on a pad: its left stick pushed past a quarter of its
-// travel, or its d-pad. The run moves the player with it as with W, A, S and D.
+// One of the four directions on a pad: its left stick pushed past the dead zone,
+// or its d-pad. The run moves the player with it as with the keys.
 bool padHeld(Command direction);
+
+// A key as the device or the script has it, whether or not bound: the controls
+// screen waits for one with it.
+bool keyDown(sf::Keyboard::Key key);
+// A button held on any usable pad.
+bool padButtonDown(unsigned button);
 
 // True from the moment a pad connected at the end of the last frame is gone until
 // the end of this frame.
@@ -55,19 +91,12 @@ bool padLost();
 struct RunInput {
     bool padLost = false; // a pad dropped out: the frame pauses instead of moving
     bool focus = true;    // the window has the focus; without it the player stands
-    bool up = false;      // W, the Up arrow, or a pad's up; likewise the other three
+    bool up = false;      // up's keys (W and the Up arrow at first) or a pad's up; likewise the other three
     bool left = false;
     bool down = false;
     bool right = false;
 };
 RunInput readRunInput(const sf::Window& window);
-
-// Pad buttons as Linux numbers those of an Xbox-style pad (and Steam Input's).
-namespace pad {
-constexpr unsigned A = 0;
-constexpr unsigned B = 1;
-constexpr unsigned Start = 7; // the menu button of newer pads
-} // namespace pad
 
 sf::Vector2i mousePixel(const sf::Window& window); // relative to the window's top-left
 bool hasFocus(const sf::Window& window);
@@ -106,7 +135,7 @@ struct ScriptedPad {
 };
 
 // What a test makes the devices report. The event pump calls endFrame() once at the
-// end of every frame: it looks at the left button, Escape, the commands and the pads
+// end of every frame: it looks at the left button, the back and pause keys, the commands and the pads
 // (so a release between two reads is never missed), then the script's clock
 // advances by frameStep and onFrameEnd runs, where a test looks at the game and changes the script for the
 // next frame.

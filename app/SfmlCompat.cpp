@@ -1,6 +1,7 @@
 // What differs between SFML 2.5, 2.6 and 3, and between systems, spelt once for each.
 #include "app/SfmlCompat.hpp"
 
+#include <cctype>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
@@ -282,6 +283,106 @@ bool loadSamples(sf::SoundBuffer& buffer, const std::int16_t* samples, std::uint
 
 bool openSoundFile(sf::OutputSoundFile& file, const std::string& path, unsigned sampleRate, unsigned channels) {
     return file.openFromFile(path, sampleRate, channels);
+}
+
+#endif
+
+// The named keys. SFML 2.5 spells two of them its own way and has no scancodes.
+namespace {
+
+struct NamedKey {
+    const char* name;
+    sf::Keyboard::Key key;
+#if SFML_VERSION_MAJOR >= 3 || SFML_VERSION_MINOR >= 6
+    sf::Keyboard::Scancode position;
+#define VIZOVID_KEY(name, spelled25) {#name, sf::Keyboard::Key::name, sf::Keyboard::Scan::name}
+#else
+#define VIZOVID_KEY(name, spelled25) {#name, sf::Keyboard::Key::spelled25}
+#endif
+};
+#define VIZOVID_KEYS(...) VIZOVID_KEY(__VA_ARGS__, __VA_ARGS__)
+
+const NamedKey namedKeys[] = {
+    VIZOVID_KEYS(A), VIZOVID_KEYS(B), VIZOVID_KEYS(C), VIZOVID_KEYS(D), VIZOVID_KEYS(E), VIZOVID_KEYS(F),
+    VIZOVID_KEYS(G), VIZOVID_KEYS(H), VIZOVID_KEYS(I), VIZOVID_KEYS(J), VIZOVID_KEYS(K), VIZOVID_KEYS(L),
+    VIZOVID_KEYS(M), VIZOVID_KEYS(N), VIZOVID_KEYS(O), VIZOVID_KEYS(P), VIZOVID_KEYS(Q), VIZOVID_KEYS(R),
+    VIZOVID_KEYS(S), VIZOVID_KEYS(T), VIZOVID_KEYS(U), VIZOVID_KEYS(V), VIZOVID_KEYS(W), VIZOVID_KEYS(X),
+    VIZOVID_KEYS(Y), VIZOVID_KEYS(Z), VIZOVID_KEYS(Num0), VIZOVID_KEYS(Num1), VIZOVID_KEYS(Num2),
+    VIZOVID_KEYS(Num3), VIZOVID_KEYS(Num4), VIZOVID_KEYS(Num5), VIZOVID_KEYS(Num6), VIZOVID_KEYS(Num7),
+    VIZOVID_KEYS(Num8), VIZOVID_KEYS(Num9), VIZOVID_KEYS(Up), VIZOVID_KEYS(Left), VIZOVID_KEYS(Down),
+    VIZOVID_KEYS(Right), VIZOVID_KEYS(Space), VIZOVID_KEYS(Enter), VIZOVID_KEYS(Escape), VIZOVID_KEYS(Tab),
+    VIZOVID_KEYS(Backspace), VIZOVID_KEYS(LShift), VIZOVID_KEYS(RShift), VIZOVID_KEYS(LControl),
+    VIZOVID_KEYS(RControl), VIZOVID_KEYS(LAlt), VIZOVID_KEYS(RAlt), VIZOVID_KEYS(LBracket),
+    VIZOVID_KEYS(RBracket), VIZOVID_KEYS(Semicolon), VIZOVID_KEYS(Comma), VIZOVID_KEYS(Period),
+    VIZOVID_KEY(Apostrophe, Quote), VIZOVID_KEYS(Slash), VIZOVID_KEYS(Backslash), VIZOVID_KEY(Grave, Tilde),
+    VIZOVID_KEYS(Equal), VIZOVID_KEYS(Hyphen), VIZOVID_KEYS(Insert), VIZOVID_KEYS(Delete), VIZOVID_KEYS(Home),
+    VIZOVID_KEYS(End), VIZOVID_KEYS(PageUp), VIZOVID_KEYS(PageDown), VIZOVID_KEYS(Numpad0),
+    VIZOVID_KEYS(Numpad1), VIZOVID_KEYS(Numpad2), VIZOVID_KEYS(Numpad3), VIZOVID_KEYS(Numpad4),
+    VIZOVID_KEYS(Numpad5), VIZOVID_KEYS(Numpad6), VIZOVID_KEYS(Numpad7), VIZOVID_KEYS(Numpad8),
+    VIZOVID_KEYS(Numpad9), VIZOVID_KEYS(F1), VIZOVID_KEYS(F2), VIZOVID_KEYS(F3), VIZOVID_KEYS(F4),
+    VIZOVID_KEYS(F5), VIZOVID_KEYS(F6), VIZOVID_KEYS(F7), VIZOVID_KEYS(F8), VIZOVID_KEYS(F9), VIZOVID_KEYS(F10),
+    VIZOVID_KEYS(F11), VIZOVID_KEYS(F12),
+};
+#undef VIZOVID_KEYS
+#undef VIZOVID_KEY
+
+const NamedKey* find(sf::Keyboard::Key key) {
+    for (const NamedKey& named : namedKeys)
+        if (named.key == key)
+            return &named;
+    return nullptr;
+}
+
+} // namespace
+
+const std::vector<sf::Keyboard::Key>& bindableKeys() {
+    static const std::vector<sf::Keyboard::Key> keys = [] {
+        std::vector<sf::Keyboard::Key> all;
+        for (const NamedKey& named : namedKeys)
+            all.push_back(named.key);
+        return all;
+    }();
+    return keys;
+}
+
+std::string keyName(sf::Keyboard::Key key) {
+    const NamedKey* named = find(key);
+    return named ? named->name : "";
+}
+
+sf::Keyboard::Key keyNamed(const std::string& name) {
+    for (const NamedKey& named : namedKeys)
+        if (name == named.name)
+            return named.key;
+    return sf::Keyboard::Key::Unknown;
+}
+
+#if SFML_VERSION_MAJOR >= 3 || SFML_VERSION_MINOR >= 6
+
+bool keyPressed(sf::Keyboard::Key key) {
+    const NamedKey* named = find(key);
+    return named ? sf::Keyboard::isKeyPressed(named->position) : sf::Keyboard::isKeyPressed(key);
+}
+
+// A printing key is described by the character it types, which may be lower-case.
+std::string keyLabel(sf::Keyboard::Key key) {
+    const NamedKey* named = find(key);
+    if (!named)
+        return "";
+    std::string label = sf::Keyboard::getDescription(named->position).toAnsiString();
+    if (label.size() == 1)
+        label[0] = char(std::toupper(static_cast<unsigned char>(label[0])));
+    return label.empty() ? named->name : label;
+}
+
+#else
+
+bool keyPressed(sf::Keyboard::Key key) {
+    return sf::Keyboard::isKeyPressed(key);
+}
+
+std::string keyLabel(sf::Keyboard::Key key) {
+    return keyName(key);
 }
 
 #endif

@@ -9,6 +9,7 @@
 #include <SFML/Graphics.hpp>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace compat {
 
@@ -83,6 +84,19 @@ bool pollEvent(sf::Window& window, WindowEvent& event);
 
 // The key that SFML 2.5 calls Return and later versions Enter.
 extern const sf::Keyboard::Key enterKey;
+
+// The keys a player may bind, each known by one name on every SFML ("W", "Up",
+// "Enter", "Apostrophe"). The game holds a key as the key code of a US layout; on
+// SFML 2.6 and 3 that stands for a position on the keyboard (a scancode), so the
+// W of a binding is the key where a US keyboard has its W, whatever the layout
+// prints on it. SFML 2.5 knows no positions: there a key is the key code itself.
+const std::vector<sf::Keyboard::Key>& bindableKeys(); // every key with a name, in a fixed order
+std::string keyName(sf::Keyboard::Key key);            // "" for a key without a name
+sf::Keyboard::Key keyNamed(const std::string& name);  // Unknown for a name of no key
+bool keyPressed(sf::Keyboard::Key key);                // by position on SFML 2.6 and 3
+// What the player's layout prints on the key ("Z" for the W of an AZERTY keyboard)
+// on SFML 2.6 and 3; its name on 2.5.
+std::string keyLabel(sf::Keyboard::Key key);
 
 // Files and pixels.
 bool openFont(sf::Font& font, const std::string& path);

@@ -8,6 +8,7 @@
 //   4  the game cannot run here: its assets are nowhere to be found, or there is
 //      no display to open (verifying needs one too, for the textures' sizes)
 #include "app/Assets.hpp"
+#include "app/Controls.hpp"
 #include "app/Display.hpp"
 #include "app/Folders.hpp"
 #include "app/GameContext.hpp"
@@ -103,6 +104,7 @@ int main(int argc, char** argv) {
     }
     if (!arguments.empty() && arguments[0] == "--verify-replay")
         return verifyReplays({arguments.begin() + 1, arguments.end()});
+    controls::load(controls::pathBeside(game::folders.savePath));
     // Watching a replay leaves the save as it was: no start is counted, nothing saved.
     const bool watching = !arguments.empty();
     Replay watched;

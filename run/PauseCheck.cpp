@@ -1,6 +1,7 @@
 // The pause check, apart from the event pump so that the pump opens no screen.
 #include "run/PauseCheck.hpp"
 
+#include "app/Controls.hpp"
 #include "app/GameContext.hpp"
 #include "app/Input.hpp"
 #include "app/SfmlCompat.hpp"
@@ -19,17 +20,19 @@ void checkPauseAndMove() {
             pauseMenu();
         return;
     }
-    if (!held.focus)
+    // Without the focus the player stands; with the setting on, the run waits in the
+    // pause menu instead. A replay shows what was played, so it never pauses.
+    if (!held.focus) {
+        if (game::pauseOnFocusLoss && !replay::playing())
+            pauseMenu();
         return;
+    }
     if (!game::playerPushed)
         game::player.move(held);
     else
         game::player.currentSpeed = 0;
     if (replay::playing())
         return;
-    // Both are read, so that the one not acted on is left over in the menu too.
-    const bool escape = input::keyHeld(sf::Keyboard::Key::Escape);
-    const bool start = input::commandHeld(input::Command::Pause);
-    if (escape || start)
+    if (input::pauseHeld())
         pauseMenu();
 }

@@ -82,7 +82,7 @@ void mainMenu() {
                 statsScreen();
                 screenTimer = 0;
             }
-            if (input::keyHeld(sf::Keyboard::Key::Escape) && screenTimer > 0.4f) {
+            if (input::backKeyHeld() && screenTimer > 0.4f) {
                 replay::saveWithBestRuns();
                 game::appRunning = false;
                 return;

@@ -37,8 +37,8 @@ void pauseMenu() {
         updateHovers({&resume, &restart, &settings, &quit});
 
         if (input::hasFocus(game::window)) {
-            // B or Start on a pad continue too; Escape does not (the keys move the
-            // focus and Enter presses, as on every screen).
+            // back's or pause's button on a pad continue too; their keys do not (the
+            // keys move the focus and confirm presses, as on every screen).
             if (resume.isClicked() || input::commandHeld(input::Command::Back)
                 || input::commandHeld(input::Command::Pause)) {
                 if (game::difficulty == game::BossFight)

@@ -9,6 +9,7 @@
 #include "app/Input.hpp"
 #include "app/Settings.hpp"
 #include "app/SfmlCompat.hpp"
+#include "screens/ControlsScreen.hpp"
 #include "ui/Button.hpp"
 #include "ui/FocusRing.hpp"
 #include "ui/Slider.hpp"
@@ -60,6 +61,7 @@ const ToggleRow toggleRows[] = {
 
 struct SettingsWidgets {
     Button back{120, 120, 120, 100, "<", sf::Color::White, 4};
+    Button controls{1700, 120, 300, 100, "Controls", sf::Color::White, 4};
     Button apply{960, 995, 400, 100, "Apply", sf::Color::White, 5};
     std::vector<Slider> sliders; // Max FPS, audio, and music in the boss fight
     std::vector<Toggle> toggles; // as toggleRows
@@ -77,10 +79,10 @@ struct SettingsWidgets {
         }
     }
 
-    // "<", Max FPS, the toggles, the volumes, "Apply". Built once the vectors are
-    // whole, since the ring keeps pointers into them.
+    // "<", "Controls", Max FPS, the toggles, the volumes, "Apply". Built once the
+    // vectors are whole, since the ring keeps pointers into them.
     std::vector<Focus*> focusOrder() {
-        std::vector<Focus*> order = {&back.focus, &sliders[0].focus};
+        std::vector<Focus*> order = {&back.focus, &controls.focus, &sliders[0].focus};
         for (Toggle& toggle : toggles)
             order.push_back(&toggle.focus);
         for (std::size_t i = 1; i < sliders.size(); i++)
@@ -103,8 +105,7 @@ struct SettingsWidgets {
 
     void draw() {
         beginScreenPicture();
-        back.draw(game::window);
-        apply.draw(game::window);
+        drawButtons(game::window, {&back, &controls, &apply});
         for (const Slider& slider : sliders)
             slider.draw(game::window);
         for (const Toggle& toggle : toggles)
@@ -130,8 +131,7 @@ bool runSettings(bool& byKeys) {
         game::frameTime = game::frameClock.restart().asSeconds();
         screenTimer += game::frameTime;
         focusRing.update();
-        widgets.back.updateHover();
-        widgets.apply.updateHover();
+        updateHovers({&widgets.back, &widgets.controls, &widgets.apply});
 
         // "Apply" waits a second, so a press that opened this screen, or the one
         // that just applied, cannot apply again. An early press still clicks.
@@ -139,6 +139,8 @@ bool runSettings(bool& byKeys) {
         if (input::hasFocus(game::window)) {
             if (widgets.back.isClicked() || input::backHeld())
                 return false;
+            if (widgets.controls.isClicked())
+                controlsScreen(focusRing.focusShown());
             if (widgets.apply.isClicked() && screenTimer > 1.0f) {
                 applyDisplaySettings(recreateWindow);
                 applied = true;

@@ -21,11 +21,21 @@ struct Frame {
     bool escape = false;
     bool focus = true;
     bool padB = false; // B held on a pad
+    std::vector<sf::Keyboard::Key> keys = {}; // held besides Escape
+    std::vector<unsigned> buttons = {};       // held on the pad besides B
+    sf::Vector2f dpad = {};                   // as SFML gives it: -100, 0 or 100, up negative
 
     // The same frame with Escape held; with another window focused; with a pad's B held.
-    Frame withEscape() const { return {x, y, pressed, true, focus, padB}; }
-    Frame unfocused() const { return {x, y, pressed, escape, false, padB}; }
-    Frame withPadB() const { return {x, y, pressed, escape, focus, true}; }
+    Frame withEscape() const { return with(&Frame::escape, true); }
+    Frame unfocused() const { return with(&Frame::focus, false); }
+    Frame withPadB() const { return with(&Frame::padB, true); }
+
+private:
+    Frame with(bool Frame::*flag, bool value) const {
+        Frame frame = *this;
+        frame.*flag = value;
+        return frame;
+    }
 };
 
 inline Frame press(float x, float y) { return Frame{x, y, true}; }
@@ -67,11 +77,13 @@ struct ScreenDriver : ScriptedInput, KeptGameState {
     void show(const Frame& frame) {
         script.mouse = sf::Vector2i(int(frame.x), int(frame.y));
         script.leftButton = frame.pressed;
-        script.keys.clear();
+        script.keys = frame.keys;
         if (frame.escape)
             script.keys.push_back(sf::Keyboard::Key::Escape);
         script.focus = frame.focus;
-        script.pad = {true, {}, {}, std::vector<unsigned>(frame.padB, input::pad::B)};
+        script.pad = {true, {}, frame.dpad, frame.buttons};
+        if (frame.padB)
+            script.pad.buttons.push_back(input::pad::B);
     }
 
     // Runs the screen with the frames given, then idle ones; afterFrame(n) looks at
