@@ -2,7 +2,6 @@
 // screen's first frame, and the skin announced on the first victory only.
 #include "app/GameContext.hpp"
 #include "app/ScreenFlow.hpp"
-#include "app/SfmlCompat.hpp"
 #include "persistence/SaveData.hpp"
 #include "support/RunScenario.hpp"
 #include "support/ScreenDriver.hpp"
@@ -10,15 +9,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-// Whether the window shows the victory screen's green "RGB SKIN UNLOCKED".
-bool skinLineShown() {
-    const sf::Image image = captureWindow();
-    for (unsigned i = 0; i < 520 * 40; i++) // the band 700 to 1220 across, 520 to 560 down
-        if (const sf::Color c = compat::pixel(image, 700 + i % 520, 520 + i / 520); c.g > 180 && c.r < 60 && c.b < 60)
-            return true; // one pixel of the green line
-    return false;
-}
 
 TEST(BossFlow, AFightSurvivedSavesThenShowsTheVictoryScreenWithItsSkinLineOnce) {
     loadGameAssets();
@@ -48,7 +38,7 @@ TEST(BossFlow, AFightSurvivedSavesThenShowsTheVictoryScreenWithItsSkinLineOnce) 
                 saved = SaveData().timesBeatenDieSentry; // as the file holds it
             // The button to the main menu answers only with the focus.
             if (screenFrames == 3) {
-                skinLine = skinLineShown();
+                skinLine = windowShows(sf::Color(0, 220, 0), {{700, 520}, {520, 40}}); // "RGB SKIN UNLOCKED"
                 driver.press(960, 740);
             }
             driver.script.focus = screenFrames != 3;

@@ -43,8 +43,7 @@ TEST_F(BossShots, ABallBouncesOffASideAndOffBothInACorner) {
 }
 
 TEST_F(BossShots, ALaserSentryWarnsThenFiresAlongFourAxesEveryThreePointSevenSeconds) {
-    startTestRun(game::Average, 5);
-    game::director.eventTimer = -1e9f; // an empty arena but for the lasers
+    startEmptyRun(game::Average, 5); // an empty arena but for the lasers
     frame();
     LaserSentry sentry = makeLaserSentry(sf::Vector2f(1128, 450));
     int changedAt[3] = {-1, -1, -1}; // frames of the warning, the beams and the next flight

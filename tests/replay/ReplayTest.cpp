@@ -2,7 +2,6 @@
 // shows; the right runs are kept; watching steers as it says and leaves the record
 // as it was.
 #include "app/GameContext.hpp"
-#include "app/SfmlCompat.hpp"
 #include "persistence/SaveData.hpp"
 #include "replay/Replay.hpp"
 #include "replay/Tape.hpp"
@@ -13,7 +12,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <fstream>
 #include <functional>
 #include <map>
@@ -149,13 +147,19 @@ TEST_F(Replays, TheLastRunAlwaysTheBestOnlyWithItsSavedTimeTheFirstVictoryOnce) 
         EXPECT_EQ(keptTimes(), row.times) << row.name;
     }
     EXPECT_EQ(SaveData(game::folders.savePath).bestTimeHard, 90);
-    Replay best;
-    game::saveData.bestTimeHard = 95; // a save whose best run never reached the disk
-    EXPECT_FALSE(replay::load(Kept::BestHard, best));
 }
 
 Replay watched;
-void watchIt() {
+
+// Shows `watched` on the replay screen, holding the keys that keysAt gives for the
+// count of frames ended so far (called before the first frame with 0, then at the end
+// of each), until the screen returns; a screen still open after 40 frames fails.
+void watchWith(ScreenDriver& driver, std::function<std::vector<Key>(int ended)> keysAt) {
+    driver.maxFrames = driver.script.framesEnded + 40;
+    const int start = driver.script.framesEnded;
+    driver.step = [&driver, keysAt, start](int ended) { driver.script.keys = keysAt(ended - start); };
+    driver.script.keys = keysAt(0);
+    game::frameClock.restart();
     replay::watch(watched, "Replay: a test");
 }
 
@@ -202,33 +206,15 @@ TEST_F(Replays, TheReplayScreenLeavesPausesAndHurriesAsItsKeysSayAndKeepsTheReco
         watched.steps.assign(watched.steps.size(), row.step);
         const std::string before = recordText();
         int shown = 0, played = -1;
-        driver.maxFrames = driver.script.framesEnded + int(row.keys.size()) + 1;
-        const int start = driver.script.framesEnded;
-        driver.step = [&](int ended) {
-            shown = ended - start;
+        watchWith(driver, [&](int ended) {
+            shown = ended;
             played = int(replay::tape::framesPlayed());
-            driver.script.keys = shown < int(row.keys.size()) ? row.keys[shown] : escape;
-        };
-        driver.script.keys = row.keys[0];
-        game::frameClock.restart();
-        watchIt();
+            return shown < int(row.keys.size()) ? row.keys[shown] : escape;
+        });
         EXPECT_EQ(played, row.framesPlayed) << row.name;
         EXPECT_EQ(shown < int(row.keys.size()), row.left) << row.name;
         EXPECT_EQ(recordText(), before) << row.name;
-        driver.script.keys.clear();
     }
-}
-
-// Whether the window shows a pixel near the colour in the rectangle.
-bool shows(sf::Color colour, unsigned left, unsigned top, unsigned right, unsigned bottom) {
-    const sf::Image image = captureWindow();
-    for (unsigned y = top; y < bottom; y++)
-        for (unsigned x = left; x < right; x++) {
-            const sf::Color c = compat::pixel(image, x, y);
-            if (std::abs(c.r - colour.r) < 40 && std::abs(c.g - colour.g) < 40 && std::abs(c.b - colour.b) < 40)
-                return true;
-        }
-    return false;
 }
 
 // Right of the HUD the label names the replay, in the clock's pink; below the keys,
@@ -254,17 +240,13 @@ TEST_F(Replays, TheLabelNamesTheReplayAndWarnsOfAnotherBuildOrADeparture) {
         watched = recorded;
         row.change(watched);
         bool named = false, warned = false;
-        driver.maxFrames = driver.script.framesEnded + 30;
-        const int start = driver.script.framesEnded;
-        driver.step = [&](int ended) {
-            if (ended - start == 20) {
-                named = shows(pink, 1390, 800, 1900, 840);
-                warned = shows(amber, 1390, 930, 1900, 1070);
+        watchWith(driver, [&](int ended) {
+            if (ended == 20) {
+                named = windowShows(pink, {{1390, 800}, {510, 40}});
+                warned = windowShows(amber, {{1390, 930}, {510, 140}});
             }
-            driver.script.keys = ended - start < 20 ? std::vector<Key>{} : std::vector<Key>{Key::Escape};
-        };
-        game::frameClock.restart();
-        watchIt();
+            return std::vector<Key>(ended >= 20, Key::Escape);
+        });
         EXPECT_TRUE(named) << row.name;
         EXPECT_EQ(warned, row.warned) << row.name;
     }

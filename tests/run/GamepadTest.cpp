@@ -7,8 +7,7 @@
 #include <stdexcept>
 
 TEST_F(RunScenario, APadMovesPausesAndContinues) {
-    startTestRun(game::Average);
-    game::director.eventTimer = -1e9f; // an empty arena
+    startEmptyRun();
     struct Row {
         const char* name;
         sf::Vector2f stick, dpad;

@@ -2,7 +2,6 @@
 // pause menu's flags and music.
 #include "app/GameContext.hpp"
 #include "app/ScreenFlow.hpp"
-#include "app/SfmlCompat.hpp"
 #include "screens/DeathScreen.hpp"
 #include "screens/PauseMenu.hpp"
 #include "support/RunScenario.hpp"
@@ -13,19 +12,6 @@
 namespace {
 
 constexpr float restartY = 590;
-
-// Whether the window shows red text (the unlock line's (250, 20, 20)) in the band
-// of the unlock line.
-bool unlockLineShown() {
-    const sf::Image image = captureWindow();
-    for (unsigned y = 350; y < 390; y++)
-        for (unsigned x = 650; x < 1270; x++) {
-            const sf::Color c = compat::pixel(image, x, y);
-            if (c.r > 200 && c.g < 60 && c.b < 60)
-                return true;
-        }
-    return false;
-}
 
 class RunScreens : public ::testing::Test {
 protected:
@@ -55,7 +41,7 @@ protected:
         const Frame restartUnfocused = press(960, restartY).unfocused();
         driver.runScreen(deathScreen, {idle, idle, idle, restartUnfocused, leave}, [this](int frame) {
             if (frame == 3)
-                lineSeen = unlockLineShown();
+                lineSeen = windowShows(sf::Color(250, 20, 20), {{650, 350}, {620, 40}}); // the unlock line's band
         });
     }
 };

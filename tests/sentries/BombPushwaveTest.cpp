@@ -12,8 +12,7 @@ namespace {
 struct BombsAndWaves : RunScenario {
     void SetUp() override {
         RunScenario::SetUp();
-        startTestRun(game::Average);
-        game::director.eventTimer = -1e9f;
+        startEmptyRun();
         frame();
     }
 };

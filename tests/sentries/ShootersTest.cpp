@@ -13,8 +13,7 @@ namespace {
 using Shooters = RunScenario;
 
 TEST_F(Shooters, ShotsComeOnTimeStrayHitFadeAndTurnAtMost126DegreesASecond) {
-    startTestRun(game::Average, 11);
-    game::director.eventTimer = -1e9f; // no director: the test's own sentries
+    startEmptyRun(game::Average, 11);
     frame();
     const sf::Vector2f p = game::playerPosition;
     createBulletSentry(p - sf::Vector2f(400, 0));

@@ -64,6 +64,11 @@ void RunScenario::startTestRun(game::Difficulty difficulty, unsigned seed) {
     input::endFrame();
 }
 
+void RunScenario::startEmptyRun(game::Difficulty difficulty, unsigned seed) {
+    startTestRun(difficulty, seed);
+    game::director.eventTimer = -1e9f;
+}
+
 void RunScenario::frame() {
     updateRunFrame();
 }

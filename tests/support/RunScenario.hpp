@@ -30,6 +30,8 @@ protected:
 
     // A fresh run of the difficulty, as the entry point starts one.
     void startTestRun(game::Difficulty difficulty, unsigned seed = 1);
+    // The same run with its director held off: an empty arena for the test's own sentries and shots.
+    void startEmptyRun(game::Difficulty difficulty = game::Average, unsigned seed = 1);
     // Runs the update half of one frame (everything but drawing).
     void frame();
     void frames(int count);

@@ -48,6 +48,10 @@ std::vector<Frame> framesOf(std::initializer_list<std::pair<Frame, int>> parts);
 // What the window shows now.
 sf::Image captureWindow();
 
+// Whether the window shows, somewhere in the area (in window pixels), a pixel within
+// 40 of the colour on each channel: text of that colour, whatever its smoothing.
+bool windowShows(sf::Color colour, sf::IntRect area);
+
 // Puts back the flags, the settings and the skin that the screens change, and
 // forgets the replays of the runs played, as it goes.
 struct KeptGameState {

@@ -8,6 +8,7 @@
 #include "app/GameContext.hpp"
 
 #include <cstdint>
+#include <cstdlib>
 #include <filesystem>
 #include <tuple>
 #include <vector>
@@ -39,6 +40,18 @@ sf::Image captureWindow() {
     (void)compat::resize(shot, game::window.getSize());
     shot.update(game::window);
     return shot.copyToImage();
+}
+
+bool windowShows(sf::Color colour, sf::IntRect area) {
+    const sf::Image image = captureWindow();
+    const auto near = [](int a, int b) { return std::abs(a - b) < 40; };
+    for (int y = compat::top(area); y < compat::top(area) + compat::height(area); y++)
+        for (int x = compat::left(area); x < compat::left(area) + compat::width(area); x++) {
+            const sf::Color c = compat::pixel(image, unsigned(x), unsigned(y));
+            if (near(c.r, colour.r) && near(c.g, colour.g) && near(c.b, colour.b))
+                return true;
+        }
+    return false;
 }
 
 namespace {
