@@ -3,14 +3,14 @@
 // runs, in the order of GameContext.cpp, and destroyed in reverse at exit.
 #pragma once
 
-#include "app/Folders.hpp"
-#include "app/Input.hpp"
-#include "app/MusicStream.hpp"
 #include "app/Settings.hpp"
-#include "app/SfmlCompat.hpp"
 #include "boss/BounceBall.hpp"
 #include "boss/DieSentry.hpp"
 #include "persistence/SaveData.hpp"
+#include "platform/Folders.hpp"
+#include "platform/Input.hpp"
+#include "platform/MusicStream.hpp"
+#include "platform/SfmlCompat.hpp"
 #include "run/Hud.hpp"
 #include "run/Player.hpp"
 #include "run/SoundPool.hpp"

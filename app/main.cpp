@@ -1,13 +1,13 @@
 // Vizovid: start-up, the screens, and the last save.
 #include "app/Assets.hpp"
 #include "app/Display.hpp"
-#include "app/Folders.hpp"
 #include "app/GameContext.hpp"
-#include "app/Input.hpp"
 #include "app/ScreenFlow.hpp"
-#include "app/SfmlCompat.hpp"
 #include "persistence/ReplayFile.hpp"
 #include "persistence/SaveData.hpp"
+#include "platform/Folders.hpp"
+#include "platform/Input.hpp"
+#include "platform/SfmlCompat.hpp"
 #include "run/ReplayPlayback.hpp"
 #include "screens/ReplayScreen.hpp"
 

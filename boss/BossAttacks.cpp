@@ -2,9 +2,9 @@
 #include "boss/BossAttacks.hpp"
 
 #include "app/GameContext.hpp"
-#include "app/SfmlCompat.hpp"
 #include "boss/BounceBall.hpp"
 #include "boss/DieSentry.hpp"
+#include "platform/SfmlCompat.hpp"
 #include "run/Geometry.hpp"
 #include "run/SoundPool.hpp"
 #include "sentries/BombSentry.hpp"

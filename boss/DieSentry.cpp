@@ -4,10 +4,10 @@
 #include "boss/DieSentry.hpp"
 
 #include "app/GameContext.hpp"
-#include "app/MusicStream.hpp"
-#include "app/SfmlCompat.hpp"
 #include "boss/BossAttacks.hpp"
 #include "persistence/SaveData.hpp"
+#include "platform/MusicStream.hpp"
+#include "platform/SfmlCompat.hpp"
 #include "run/Geometry.hpp"
 #include "run/Hud.hpp"
 #include "sentries/BombSentry.hpp"

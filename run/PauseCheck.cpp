@@ -2,8 +2,8 @@
 #include "run/PauseCheck.hpp"
 
 #include "app/GameContext.hpp"
-#include "app/Input.hpp"
-#include "app/SfmlCompat.hpp"
+#include "platform/Input.hpp"
+#include "platform/SfmlCompat.hpp"
 #include "run/Player.hpp"
 #include "run/Replay.hpp"
 #include "screens/PauseMenu.hpp"

@@ -2,10 +2,10 @@
 #include "run/Player.hpp"
 
 #include "app/GameContext.hpp"
-#include "app/Input.hpp"
-#include "app/SfmlCompat.hpp"
 #include "boss/BounceBall.hpp"
 #include "persistence/SaveData.hpp"
+#include "platform/Input.hpp"
+#include "platform/SfmlCompat.hpp"
 #include "run/Geometry.hpp"
 #include "run/Hud.hpp"
 #include "run/SoundPool.hpp"

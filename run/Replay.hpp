@@ -3,8 +3,8 @@
 // frames. A recorded run can take the devices' place and play out again.
 #pragma once
 
-#include "app/Input.hpp"
 #include "persistence/ReplayFile.hpp"
+#include "platform/Input.hpp"
 
 #include <SFML/System/Time.hpp>
 #include <ctime>

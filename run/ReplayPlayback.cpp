@@ -3,9 +3,9 @@
 
 #include "app/GameContext.hpp"
 #include "run/Replay.hpp"
-#include "run/SoundPool.hpp"
 #include "run/RunLoop.hpp"
 #include "run/RunSetup.hpp"
+#include "run/SoundPool.hpp"
 
 namespace {
 

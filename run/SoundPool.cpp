@@ -2,7 +2,7 @@
 #include "run/SoundPool.hpp"
 
 #include "app/GameContext.hpp"
-#include "app/SfmlCompat.hpp"
+#include "platform/SfmlCompat.hpp"
 
 #include <algorithm>
 #include <cstdlib>

@@ -4,10 +4,10 @@
 
 #include "app/Events.hpp"
 #include "app/GameContext.hpp"
-#include "app/Input.hpp"
-#include "app/MusicStream.hpp"
-#include "app/SfmlCompat.hpp"
 #include "persistence/SaveData.hpp"
+#include "platform/Input.hpp"
+#include "platform/MusicStream.hpp"
+#include "platform/SfmlCompat.hpp"
 #include "run/Hud.hpp"
 #include "run/Player.hpp"
 #include "ui/Blur.hpp"

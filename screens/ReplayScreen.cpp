@@ -3,7 +3,7 @@
 
 #include "app/Events.hpp"
 #include "app/GameContext.hpp"
-#include "app/Input.hpp"
+#include "platform/Input.hpp"
 #include "run/Replay.hpp"
 #include "run/ReplayPlayback.hpp"
 #include "run/RunLoop.hpp"

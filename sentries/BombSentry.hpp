@@ -2,7 +2,7 @@
 // marker during the fuse, then a blast that hurts once.
 #pragma once
 
-#include "app/SfmlCompat.hpp"
+#include "platform/SfmlCompat.hpp"
 
 #include <SFML/Graphics.hpp>
 #include <cstdint>

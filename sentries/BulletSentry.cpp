@@ -2,7 +2,7 @@
 #include "sentries/BulletSentry.hpp"
 
 #include "app/GameContext.hpp"
-#include "app/SfmlCompat.hpp"
+#include "platform/SfmlCompat.hpp"
 #include "run/Geometry.hpp"
 #include "run/SoundPool.hpp"
 #include "sentries/Placement.hpp"

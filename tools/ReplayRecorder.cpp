@@ -6,8 +6,8 @@
 // lasts 1/120 s, so a recording repeats exactly.
 #include "app/Assets.hpp"
 #include "app/GameContext.hpp"
-#include "app/SfmlCompat.hpp"
 #include "persistence/DurableFile.hpp"
+#include "platform/SfmlCompat.hpp"
 #include "run/Geometry.hpp"
 #include "run/Replay.hpp"
 #include "run/RunLoop.hpp"

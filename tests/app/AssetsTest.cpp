@@ -3,7 +3,7 @@
 // run shows.)
 #include "app/Assets.hpp"
 #include "app/GameContext.hpp"
-#include "app/SfmlCompat.hpp"
+#include "platform/SfmlCompat.hpp"
 #include "support/TestScreen.hpp"
 
 #include <gtest/gtest.h>

@@ -2,7 +2,7 @@
 // and texts, the blurred backdrop and presses land where they do at 1920 x 1080.
 #include "app/Events.hpp"
 #include "app/GameContext.hpp"
-#include "app/SfmlCompat.hpp"
+#include "platform/SfmlCompat.hpp"
 #include "screens/DeathScreen.hpp"
 #include "screens/MainMenu.hpp"
 #include "support/ScreenDriver.hpp"

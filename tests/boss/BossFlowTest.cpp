@@ -2,8 +2,8 @@
 // screen's first frame, and the skin announced on the first victory only.
 #include "app/GameContext.hpp"
 #include "app/ScreenFlow.hpp"
-#include "app/SfmlCompat.hpp"
 #include "persistence/SaveData.hpp"
+#include "platform/SfmlCompat.hpp"
 #include "support/RunScenario.hpp"
 #include "support/ScreenDriver.hpp"
 

@@ -1,7 +1,7 @@
 #include "support/RunScenario.hpp"
 
 #include "app/GameContext.hpp"
-#include "app/SfmlCompat.hpp"
+#include "platform/SfmlCompat.hpp"
 #include "run/RunLoop.hpp"
 #include "run/RunSetup.hpp"
 

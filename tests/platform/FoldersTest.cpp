@@ -1,6 +1,6 @@
 // Where the game finds its Assets/ and where it keeps the save: beside a portable
 // copy, or in the player's XDG data folder for an installed game.
-#include "app/Folders.hpp"
+#include "platform/Folders.hpp"
 
 #include <gtest/gtest.h>
 

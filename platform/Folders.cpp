@@ -1,7 +1,7 @@
 // Where the game's files are. A copy of the repository or an unpacked archive is
 // played from its own folder and keeps its save there; an installed game reads its
 // assets from the system's data folder and keeps the save in the player's home.
-#include "app/Folders.hpp"
+#include "platform/Folders.hpp"
 
 #include <cstdlib>
 #include <filesystem>

@@ -1,5 +1,5 @@
 // What differs between SFML 2.5, 2.6 and 3, spelt once for each.
-#include "app/SfmlCompat.hpp"
+#include "platform/SfmlCompat.hpp"
 
 #include <cmath>
 #include <cstdint>

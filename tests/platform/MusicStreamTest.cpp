@@ -1,7 +1,7 @@
 // The boss theme's stream goes through the states the game asks of it: playing
 // from the fight's set-up, paused and resumed by the pause menu, stopped by the
 // reset and the death screen, and silent when the theme cannot be opened.
-#include "app/MusicStream.hpp"
+#include "platform/MusicStream.hpp"
 
 #include <gtest/gtest.h>
 
