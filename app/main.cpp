@@ -6,13 +6,13 @@
 #include "persistence/ReplayFile.hpp"
 #include "persistence/SaveData.hpp"
 #include "platform/Folders.hpp"
+#include "platform/GameRandom.hpp"
 #include "platform/Input.hpp"
 #include "platform/SfmlCompat.hpp"
 #include "run/ReplayPlayback.hpp"
 #include "screens/ReplayScreen.hpp"
 
 #include <algorithm>
-#include <cstdlib>
 #include <ctime>
 #include <iostream>
 #include <string>
@@ -97,7 +97,7 @@ int main(int argc, char** argv) {
     const sf::Vector2u desktop = compat::desktopSize();
     game::screenWidth = float(desktop.x);
     game::screenHeight = float(desktop.y);
-    std::srand(unsigned(std::time(nullptr)));
+    seedGameRandom(std::uint32_t(std::time(nullptr)));
     applyDisplaySettings(true);
     setUpViews();
     loadAssets();

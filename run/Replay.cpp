@@ -2,6 +2,7 @@
 #include "run/Replay.hpp"
 
 #include "app/GameContext.hpp"
+#include "platform/GameRandom.hpp"
 
 #include <algorithm>
 #include <cstdlib>
@@ -58,7 +59,7 @@ void startRecording() {
     tape.seed = std::uint32_t(input::calendarTime());
     tape.startFrameTime = game::frameTime;
     frames = 0;
-    std::srand(tape.seed);
+    seedGameRandom(tape.seed);
 }
 
 Replay finishRecording(ReplayEnding ending) {
@@ -77,7 +78,7 @@ void startPlayback(const Replay& replay) {
     difference.clear();
     game::difficulty = replay.difficulty;
     game::frameTime = replay.startFrameTime;
-    std::srand(replay.seed);
+    seedGameRandom(replay.seed);
 }
 
 bool playing() {

@@ -1,4 +1,4 @@
-// Every run is recorded as it is played: the seed rand() starts from, each frame's
+// Every run is recorded as it is played: the seed gameRandom() starts from, each frame's
 // step and input, the clock reads, and a check of the run's state every so many
 // frames. A recorded run can take the devices' place and play out again.
 #pragma once
@@ -12,7 +12,7 @@
 
 namespace replay {
 
-// Before a run's set-up: seeds rand() from the clock and starts recording a run
+// Before a run's set-up: seeds gameRandom() from the clock and starts recording a run
 // of the current difficulty.
 void startRecording();
 
@@ -34,7 +34,7 @@ std::string finishPlayback();
 // Asked by the run frame in place of the devices and the clock.
 sf::Time frameStep(sf::Time measured);  // the frame's step, at most 1/60 s
 input::RunInput runInput();              // what the frame reads of the devices
-std::time_t calendarTime();              // the seconds a bomb sentry reseeds rand() with
+std::time_t calendarTime();              // the seconds a bomb sentry reseeds gameRandom() with
 void endFrame();                         // counts the frame; takes or compares a check
 
 // The run's state now, as a check after the given number of frames.

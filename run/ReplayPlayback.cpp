@@ -3,9 +3,9 @@
 
 #include "app/GameContext.hpp"
 #include "run/Replay.hpp"
+#include "run/SoundPool.hpp"
 #include "run/RunLoop.hpp"
 #include "run/RunSetup.hpp"
-#include "run/SoundPool.hpp"
 
 namespace {
 
@@ -47,7 +47,7 @@ std::string endReplayRun() {
 }
 
 std::string verifyReplay(const Replay& replay) {
-    // Unheard: a pool with no room plays nothing, yet draws its rand() as always.
+    // Unheard: a pool with no room plays nothing, yet draws its gameRandom() as always.
     const std::int32_t maxSounds = game::soundPool.maxSounds;
     game::soundPool.maxSounds = 0;
     beginReplayRun(replay);
