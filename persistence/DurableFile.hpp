@@ -2,6 +2,8 @@
 // all go to the disk through writeDurably.
 #pragma once
 
+#include "platform/Files.hpp"
+
 #include <string>
 
 // Replaces the file at path with bytes. The old file stays whole unless the new one
@@ -10,6 +12,6 @@
 // is made when it is missing.
 bool writeDurably(const std::string& path, const std::string& bytes);
 
-// The call that makes a written file durable (fsync); tests put a failing one in
-// its place.
-extern int (*syncFileToDisk)(int fd);
+// The call that makes a written file durable (files::syncFile); tests put a failing
+// one in its place.
+extern files::Sync (*syncFileToDisk)(const std::filesystem::path& file);

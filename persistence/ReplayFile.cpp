@@ -10,6 +10,7 @@
 #include "persistence/ReplayFile.hpp"
 
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <sstream>
@@ -241,7 +242,7 @@ bool decodeReplay(const std::string& bytes, Replay& replay, std::string& error) 
 }
 
 bool readReplay(const std::string& path, Replay& replay, std::string& error) {
-    std::ifstream file(path, std::ios::binary);
+    std::ifstream file(std::filesystem::u8path(path), std::ios::binary);
     if (!file)
         return fail(error, path + ": cannot be opened");
     const std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());

@@ -12,8 +12,8 @@ std::string keptReplayPath(KeptReplay which) {
                                         "latest-victory"};
     if (game::folders.savePath.empty())
         return "";
-    const std::filesystem::path folder = std::filesystem::path(game::folders.savePath).parent_path() / "replays";
-    return (folder / (std::string(names[int(which)]) + ".vzr")).string();
+    const std::filesystem::path folder = std::filesystem::u8path(game::folders.savePath).parent_path() / "replays";
+    return (folder / (std::string(names[int(which)]) + ".vzr")).u8string();
 }
 
 namespace {
