@@ -2,10 +2,10 @@
 // where Assets/ was found.
 #include "app/Assets.hpp"
 
-#include "app/Folders.hpp"
 #include "app/GameContext.hpp"
-#include "app/MusicStream.hpp"
-#include "app/SfmlCompat.hpp"
+#include "platform/Folders.hpp"
+#include "platform/MusicStream.hpp"
+#include "platform/SfmlCompat.hpp"
 
 namespace {
 

@@ -9,8 +9,8 @@
 //   pause-on-focus-loss off
 #include "app/Controls.hpp"
 
-#include "app/SfmlCompat.hpp"
 #include "persistence/DurableFile.hpp"
+#include "platform/SfmlCompat.hpp"
 
 #include <fstream>
 #include <iostream>

@@ -3,7 +3,7 @@
 // rules of binding, and the text file beside the save that keeps them.
 #pragma once
 
-#include "app/Input.hpp"
+#include "platform/Input.hpp"
 
 #include <SFML/Window/Keyboard.hpp>
 #include <string>

@@ -3,8 +3,8 @@
 
 #include "app/Assets.hpp"
 #include "app/GameContext.hpp"
-#include "app/MusicStream.hpp"
-#include "app/SfmlCompat.hpp"
+#include "platform/MusicStream.hpp"
+#include "platform/SfmlCompat.hpp"
 
 #include <cmath>
 

@@ -3,8 +3,8 @@
 
 #include "app/Display.hpp"
 #include "app/GameContext.hpp"
-#include "app/Input.hpp"
-#include "app/SfmlCompat.hpp"
+#include "platform/Input.hpp"
+#include "platform/SfmlCompat.hpp"
 
 #include <cstdlib>
 

@@ -4,12 +4,12 @@
 // built above it, and every sound is gone before the buffers it plays.
 #include "app/GameContext.hpp"
 
-#include "app/Folders.hpp"
-#include "app/MusicStream.hpp"
-#include "app/SfmlCompat.hpp"
 #include "boss/BounceBall.hpp"
 #include "boss/DieSentry.hpp"
 #include "persistence/SaveData.hpp"
+#include "platform/Folders.hpp"
+#include "platform/MusicStream.hpp"
+#include "platform/SfmlCompat.hpp"
 #include "run/Hud.hpp"
 #include "run/Player.hpp"
 #include "run/SoundPool.hpp"

@@ -10,17 +10,17 @@
 #include "app/Assets.hpp"
 #include "app/Controls.hpp"
 #include "app/Display.hpp"
-#include "app/Folders.hpp"
 #include "app/GameContext.hpp"
-#include "app/Input.hpp"
 #include "app/ScreenFlow.hpp"
-#include "app/SfmlCompat.hpp"
 #include "persistence/ReplayFile.hpp"
 #include "persistence/SaveData.hpp"
+#include "platform/Folders.hpp"
+#include "platform/GameRandom.hpp"
+#include "platform/Input.hpp"
+#include "platform/SfmlCompat.hpp"
 #include "replay/Replay.hpp"
 
 #include <algorithm>
-#include <cstdlib>
 #include <ctime>
 #include <filesystem>
 #include <iostream>
@@ -117,7 +117,7 @@ int main(int argc, char** argv) {
     const sf::Vector2u desktop = compat::desktopSize();
     game::screenWidth = float(desktop.x);
     game::screenHeight = float(desktop.y);
-    std::srand(unsigned(std::time(nullptr)));
+    seedGameRandom(std::uint32_t(std::time(nullptr)));
     applyDisplaySettings(true);
     setUpViews();
     loadAssets();

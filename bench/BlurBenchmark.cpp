@@ -3,7 +3,7 @@
 // under the display you care about (Xvfb gives Mesa's software renderer) from the
 // repository root:
 //   xvfb-run -a -s "-screen 0 1920x1080x24 -noreset" build/bench/blur_benchmark
-#include "app/SfmlCompat.hpp"
+#include "platform/SfmlCompat.hpp"
 
 #include <SFML/Graphics.hpp>
 

@@ -11,8 +11,9 @@
 #include "app/Assets.hpp"
 #include "app/Display.hpp"
 #include "app/GameContext.hpp"
-#include "app/Input.hpp"
 #include "boss/BossAttacks.hpp"
+#include "platform/GameRandom.hpp"
+#include "platform/Input.hpp"
 #include "run/RunLoop.hpp"
 #include "run/RunSetup.hpp"
 #include "screens/DeathScreen.hpp"
@@ -56,7 +57,7 @@ std::size_t projectilesInFlight() {
 // `seconds` more, updating and drawing; beforeFrame may steer the run each frame.
 // The run is left standing, so that an overlay screen can open over its last frame.
 void measure(const char* what, int difficulty, int warmUp, int seconds, const std::function<void()>& beforeFrame = {}) {
-    std::srand(7);
+    seedGameRandom(7);
     game::difficulty = difficulty;
     resetRun(); // the run before was left standing
     startRun();

@@ -2,9 +2,10 @@
 #include "boss/BossAttacks.hpp"
 
 #include "app/GameContext.hpp"
-#include "app/SfmlCompat.hpp"
 #include "boss/BounceBall.hpp"
 #include "boss/DieSentry.hpp"
+#include "platform/GameRandom.hpp"
+#include "platform/SfmlCompat.hpp"
 #include "run/Geometry.hpp"
 #include "run/SoundPool.hpp"
 #include "sentries/BombSentry.hpp"
@@ -14,7 +15,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdlib>
 
 namespace {
 
@@ -26,7 +26,7 @@ sf::Vector2f chooseFiringSpot(float radius) {
     const float minY = radius - 50, maxY = game::arenaHeight - radius + 50;
     sf::Vector2f spot;
     for (int draw = 0; draw < 1000; draw++) {
-        const float radians = float(std::rand() % 360 - 180) * degreesToRadians;
+        const float radians = float(gameRandom() % 360 - 180) * degreesToRadians;
         spot = game::playerPosition + radius * sf::Vector2f(std::cos(radians), std::sin(radians));
         if (spot.x >= minX && spot.x <= maxX && spot.y >= minY && spot.y <= maxY)
             return spot;
@@ -35,7 +35,7 @@ sf::Vector2f chooseFiringSpot(float radius) {
 }
 
 void chooseNextPattern(DieSentry& boss, BossPattern lastPattern) {
-    boss.pattern = BossPattern(std::rand() % int(lastPattern) + 1);
+    boss.pattern = BossPattern(gameRandom() % int(lastPattern) + 1);
     boss.patternBusy = true;
     switch (boss.pattern) {
     case BossPattern::Rings:
@@ -47,14 +47,14 @@ void chooseNextPattern(DieSentry& boss, BossPattern lastPattern) {
     case BossPattern::BladeSpiral:
         boss.spiralAngle = 0;
         boss.spiralLeft = boss.spiralCount;
-        boss.spiralDirection = std::rand() % 2;
+        boss.spiralDirection = gameRandom() % 2;
         break;
     case BossPattern::HomingFans:
         boss.fansLeft = boss.fanCount;
         break;
     case BossPattern::BounceBursts:
     default:
-        boss.burstAngle = std::rand() % 60;
+        boss.burstAngle = gameRandom() % 60;
         break;
     }
     boss.destination = chooseFiringSpot(boss.patternRadius);
@@ -129,7 +129,7 @@ void bounceWaveStep(DieSentry& boss) {
     if (boss.wavesLeft > 0 && boss.burstsLeft <= 0 && boss.patternTimer >= boss.waveGap) {
         boss.wavesLeft--;
         boss.burstsLeft = boss.burstsPerWave;
-        boss.burstAngle = std::rand() % 60;
+        boss.burstAngle = gameRandom() % 60;
         game::soundPool.play(game::homingFireBuffer, boss.position, game::playerPosition);
         boss.patternTimer -= boss.waveGap;
     }
@@ -194,8 +194,8 @@ void fireRing(DieSentry& boss, int ringSize) {
 }
 
 void dropRainBomb(DieSentry& boss) {
-    const float y = float(std::rand() % int(game::arenaHeight));
-    const float x = float(std::rand() % int(game::arenaWidth));
+    const float y = float(gameRandom() % int(game::arenaHeight));
+    const float x = float(gameRandom() % int(game::arenaWidth));
     dropBombAt(sf::Vector2f(x, y), boss.rainFuse, boss.rainDamage);
     boss.rainLeft--;
 }

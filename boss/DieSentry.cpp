@@ -4,10 +4,11 @@
 #include "boss/DieSentry.hpp"
 
 #include "app/GameContext.hpp"
-#include "app/MusicStream.hpp"
-#include "app/SfmlCompat.hpp"
 #include "boss/BossAttacks.hpp"
 #include "persistence/SaveData.hpp"
+#include "platform/GameRandom.hpp"
+#include "platform/MusicStream.hpp"
+#include "platform/SfmlCompat.hpp"
 #include "run/Geometry.hpp"
 #include "run/Hud.hpp"
 #include "sentries/BombSentry.hpp"
@@ -15,7 +16,6 @@
 #include "sentries/Placement.hpp"
 
 #include <cmath>
-#include <cstdlib>
 
 namespace {
 
@@ -28,7 +28,7 @@ sf::IntRect sheetFrame(std::int32_t frame) {
 // A wander point 100 units away, at least 250 units inside every edge.
 sf::Vector2f wanderPoint(sf::Vector2f from) {
     while (true) {
-        const float radians = float(std::rand() % 360 - 180) * degreesToRadians;
+        const float radians = float(gameRandom() % 360 - 180) * degreesToRadians;
         const sf::Vector2f point = from + 100.0f * sf::Vector2f(std::cos(radians), std::sin(radians));
         if (point.x >= 250 && point.x <= game::arenaWidth - 250 && point.y >= 250
             && point.y <= game::arenaHeight - 250)

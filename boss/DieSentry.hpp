@@ -3,7 +3,7 @@
 // through all of it, about 227 seconds.
 #pragma once
 
-#include "app/SfmlCompat.hpp"
+#include "platform/SfmlCompat.hpp"
 
 #include <SFML/Graphics.hpp>
 #include <cstdint>

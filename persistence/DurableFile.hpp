@@ -2,14 +2,17 @@
 // all go to the disk through writeDurably.
 #pragma once
 
+#include "platform/Files.hpp"
+
 #include <string>
 
-// Replaces the file at path with bytes. The old file stays whole unless the new one
-// was written completely; false when it could not be. A link is written through, the
-// file keeps its permissions, and a write-protected file is left as it is. The folder
-// is made when it is missing.
+// Replaces the file at path (UTF-8) with bytes. The old file stays whole unless the
+// new one was written completely; false when it could not be. A link is written
+// through, the file keeps its permissions (where the system has any beyond
+// read-only), and a write-protected file is left as it is. The folder is made when
+// it is missing.
 bool writeDurably(const std::string& path, const std::string& bytes);
 
-// The call that makes a written file durable (fsync); tests put a failing one in
-// its place.
-extern int (*syncFileToDisk)(int fd);
+// The call that makes a written file durable (files::syncFile); tests put a failing
+// one in its place.
+extern files::Sync (*syncFileToDisk)(const std::filesystem::path& file);

@@ -282,12 +282,12 @@ bool decodeReplay(const std::string& bytes, Replay& replay, std::string& error) 
 bool readReplay(const std::string& path, Replay& replay, std::string& error) {
     // A pipe, a device or a folder is never read: any of them may never end.
     std::error_code status;
-    const std::filesystem::file_status kind = std::filesystem::status(path, status);
+    const std::filesystem::file_status kind = std::filesystem::status(std::filesystem::u8path(path), status);
     if (status || !std::filesystem::exists(kind))
         return fail(error, path + ": cannot be opened");
     if (!std::filesystem::is_regular_file(kind))
         return fail(error, path + ": not a replay file (not a regular file)");
-    std::ifstream file(path, std::ios::binary);
+    std::ifstream file(std::filesystem::u8path(path), std::ios::binary);
     std::string bytes(magicSize, '\0');
     if (!file || !file.read(&bytes[0], std::streamsize(magicSize)) || bytes != magic)
         return fail(error, path + ": not a Vizovid replay");

@@ -49,7 +49,7 @@ struct Replay {
     std::string gameVersion;             // of the game that recorded it, "1.0.1"
     std::string build;                   // what else shapes its floats: "Linux x86-64, SFML 2"; "" before format 2
     std::int32_t difficulty = 0;         // 1 Average, 2 Hard, 3 HELL, 4 the boss fight
-    std::uint32_t seed = 0;              // rand() was seeded with it as the run started
+    std::uint32_t seed = 0;              // gameRandom() was seeded with it as the run started
     float startFrameTime = 0;            // seconds: the frame time the run's set-up read
     ReplayEnding ending = ReplayEnding::Left;
     std::vector<std::uint16_t> steps;    // each frame's measured time, microseconds, at most the cap

@@ -6,6 +6,7 @@
 #include "persistence/DurableFile.hpp"
 
 #include <cstdint>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <locale>
@@ -40,14 +41,14 @@ SaveData::SaveData() : SaveData(std::string("Data/save.zn")) {}
 SaveData::SaveData(const std::string& path) : savePath(path) {
     if (savePath.empty())
         return; // no folder for a save: nothing is read or written
-    if (std::ifstream(savePath).is_open())
+    if (std::ifstream(std::filesystem::u8path(savePath)).is_open())
         load();
     else
         save();
 }
 
 bool SaveData::load() {
-    std::ifstream stream(savePath, std::ios::binary); // the damaged copy keeps every byte
+    std::ifstream stream(std::filesystem::u8path(savePath), std::ios::binary); // the damaged copy keeps every byte
     if (!stream.is_open())
         return false;
     stream.imbue(std::locale::classic());

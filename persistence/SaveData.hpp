@@ -1,6 +1,6 @@
 // The save record: skin, lifetime statistics, best times and unlock flags, kept in
 // one file together with the seven settings of the game context. The game's file is
-// the one app/Folders chooses (Data/save.zn beside a portable copy's Assets/).
+// the one platform/Folders chooses (Data/save.zn beside a portable copy's Assets/).
 #pragma once
 
 #include <SFML/Graphics/Color.hpp>
@@ -24,7 +24,7 @@ struct SaveData {
     std::int32_t timesAttemptedDieSentry = 0;
     bool rgbSkinUnlocked = false;         // set for good by beating the boss
     bool rgbSkinEnabled = false;
-    std::string savePath = "Data/save.zn"; // "" saves nothing; the game passes app/Folders' choice
+    std::string savePath = "Data/save.zn"; // "" saves nothing; the game passes platform/Folders' choice
 
     // Reads the save file, or writes one with the defaults when there is none.
     SaveData();

@@ -2,8 +2,8 @@
 #include "replay/Playback.hpp"
 
 #include "app/GameContext.hpp"
-#include "app/MusicStream.hpp"
 #include "persistence/SaveData.hpp"
+#include "platform/MusicStream.hpp"
 #include "replay/Replay.hpp"
 #include "replay/Tape.hpp"
 #include "run/RunLoop.hpp"

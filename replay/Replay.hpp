@@ -4,8 +4,8 @@
 // or verified to play out exactly as it was played.
 #pragma once
 
-#include "app/Input.hpp"
 #include "persistence/ReplayFile.hpp"
+#include "platform/Input.hpp"
 
 #include <SFML/System/Time.hpp>
 #include <ctime>

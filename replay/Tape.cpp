@@ -2,7 +2,8 @@
 #include "replay/Tape.hpp"
 
 #include "app/GameContext.hpp"
-#include "app/SfmlCompat.hpp"
+#include "platform/GameRandom.hpp"
+#include "platform/SfmlCompat.hpp"
 #include "replay/Replay.hpp"
 #include "run/RunSetup.hpp"
 
@@ -57,7 +58,7 @@ void record() {
     reel.seed = input::freshSeed();
     reel.startFrameTime = game::frameTime;
     frames = 0;
-    std::srand(reel.seed);
+    seedGameRandom(reel.seed);
 }
 
 Replay finish() {
@@ -129,7 +130,7 @@ void startPlayback(const Replay& replay) {
     difference.clear();
     game::difficulty = replay.difficulty;
     game::frameTime = replay.startFrameTime;
-    std::srand(replay.seed);
+    seedGameRandom(replay.seed);
 }
 
 bool played() {

@@ -4,7 +4,7 @@
 
 #include "app/Events.hpp"
 #include "app/GameContext.hpp"
-#include "app/Input.hpp"
+#include "platform/Input.hpp"
 #include "replay/Playback.hpp"
 #include "replay/Tape.hpp"
 #include "run/RunLoop.hpp"

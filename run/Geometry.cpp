@@ -1,7 +1,7 @@
 // Rectangle hit tests and the aiming angle.
 #include "run/Geometry.hpp"
 
-#include "app/SfmlCompat.hpp"
+#include "platform/SfmlCompat.hpp"
 
 #include <algorithm>
 #include <cmath>

@@ -1,7 +1,7 @@
 // The heads-up display under the arena and its ten-line message feed.
 #pragma once
 
-#include "app/SfmlCompat.hpp"
+#include "platform/SfmlCompat.hpp"
 
 #include <SFML/Graphics.hpp>
 #include <cstdint>

@@ -3,8 +3,8 @@
 
 #include "app/Controls.hpp"
 #include "app/GameContext.hpp"
-#include "app/Input.hpp"
-#include "app/SfmlCompat.hpp"
+#include "platform/Input.hpp"
+#include "platform/SfmlCompat.hpp"
 #include "replay/Replay.hpp"
 #include "run/Player.hpp"
 #include "screens/PauseMenu.hpp"

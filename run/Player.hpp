@@ -1,8 +1,8 @@
 // The player: a sprite steered by the keyboard inside the arena walls.
 #pragma once
 
-#include "app/Input.hpp"
-#include "app/SfmlCompat.hpp"
+#include "platform/Input.hpp"
+#include "platform/SfmlCompat.hpp"
 
 #include <SFML/Graphics.hpp>
 #include <cstdint>

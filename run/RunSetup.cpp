@@ -2,11 +2,11 @@
 #include "run/RunSetup.hpp"
 
 #include "app/GameContext.hpp"
-#include "app/MusicStream.hpp"
-#include "app/SfmlCompat.hpp"
 #include "boss/BounceBall.hpp"
 #include "boss/DieSentry.hpp"
 #include "persistence/SaveData.hpp"
+#include "platform/MusicStream.hpp"
+#include "platform/SfmlCompat.hpp"
 #include "run/Hud.hpp"
 #include "run/Player.hpp"
 #include "sentries/BombSentry.hpp"

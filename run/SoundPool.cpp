@@ -2,10 +2,10 @@
 #include "run/SoundPool.hpp"
 
 #include "app/GameContext.hpp"
-#include "app/SfmlCompat.hpp"
+#include "platform/GameRandom.hpp"
+#include "platform/SfmlCompat.hpp"
 
 #include <algorithm>
-#include <cstdlib>
 
 void SoundPool::play(const sf::SoundBuffer& buffer, sf::Vector2f sourcePosition,
                      sf::Vector2f listenerPosition) {
@@ -14,7 +14,7 @@ void SoundPool::play(const sf::SoundBuffer& buffer, sf::Vector2f sourcePosition,
                                     return sound->getStatus() == sf::SoundSource::Status::Stopped;
                                 }),
                  sounds.end());
-    const int r = std::rand(); // drawn even when the sound is dropped
+    const int r = gameRandom(); // drawn even when the sound is dropped
 
     // The arena's plane is the audio space's x-z plane.
     sf::Listener::setPosition({listenerPosition.x, 0, listenerPosition.y});

@@ -1,7 +1,7 @@
 // Every sound effect of a run: short-lived positional sounds with a random pitch.
 #pragma once
 
-#include "app/SfmlCompat.hpp"
+#include "platform/SfmlCompat.hpp"
 
 #include <SFML/Audio.hpp>
 #include <cstdint>

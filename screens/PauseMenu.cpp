@@ -5,9 +5,9 @@
 
 #include "app/Events.hpp"
 #include "app/GameContext.hpp"
-#include "app/Input.hpp"
-#include "app/MusicStream.hpp"
-#include "app/SfmlCompat.hpp"
+#include "platform/Input.hpp"
+#include "platform/MusicStream.hpp"
+#include "platform/SfmlCompat.hpp"
 #include "screens/SettingsScreen.hpp"
 #include "ui/Blur.hpp"
 #include "ui/Button.hpp"

@@ -2,12 +2,12 @@
 #include "sentries/BombSentry.hpp"
 
 #include "app/GameContext.hpp"
-#include "app/SfmlCompat.hpp"
+#include "platform/GameRandom.hpp"
+#include "platform/SfmlCompat.hpp"
 #include "replay/Replay.hpp"
 #include "run/Geometry.hpp"
 #include "run/SoundPool.hpp"
 
-#include <cstdlib>
 
 namespace {
 
@@ -30,7 +30,7 @@ void createBombSentry(sf::Vector2f position) {
     sentry.sprite.setOrigin({compat::width(local) / 2, compat::height(local) / 2});
     sentry.sprite.setPosition(position);
     compat::setRotation(sentry.sprite, aimAngle(position, game::playerPosition));
-    std::srand(unsigned(replay::calendarTime()));
+    seedGameRandom(std::uint32_t(replay::calendarTime()));
     game::bombSentries.push_back(sentry);
 }
 

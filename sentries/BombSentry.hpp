@@ -2,7 +2,7 @@
 // marker during the fuse, then a blast that hurts once.
 #pragma once
 
-#include "app/SfmlCompat.hpp"
+#include "platform/SfmlCompat.hpp"
 
 #include <SFML/Graphics.hpp>
 #include <cstdint>
@@ -41,7 +41,7 @@ struct Bomb {
     void update();
 };
 
-// Places a bomb sentry on a slot. It reseeds rand() with the time, as it always has.
+// Places a bomb sentry on a slot. It reseeds the game's generator with the time, as it always has.
 void createBombSentry(sf::Vector2f position);
 void updateBombSentry(BombSentry& sentry);
 void dropBomb(const BombSentry& sentry);

@@ -2,13 +2,13 @@
 #include "sentries/BulletSentry.hpp"
 
 #include "app/GameContext.hpp"
-#include "app/SfmlCompat.hpp"
+#include "platform/GameRandom.hpp"
+#include "platform/SfmlCompat.hpp"
 #include "run/Geometry.hpp"
 #include "run/SoundPool.hpp"
 #include "sentries/Placement.hpp"
 
 #include <cmath>
-#include <cstdlib>
 
 void createBulletSentry(sf::Vector2f position) {
     placeTurret(game::bulletSentries, game::bulletSentryTexture, position, updateBulletSentry);
@@ -17,7 +17,7 @@ void createBulletSentry(sf::Vector2f position) {
 void updateBulletSentry(BulletSentry& sentry) {
     // At most one shot a frame; the timer keeps the excess, so a slow frame loses none.
     if (turnTurret(sentry, game::frameTime, true)) {
-        sentry.spreadOffset = float(std::rand() % int(sentry.spreadRange - sentry.spreadRange * 0.5f));
+        sentry.spreadOffset = float(gameRandom() % int(sentry.spreadRange - sentry.spreadRange * 0.5f));
         fireBullet(sentry);
         game::soundPool.play(game::bulletFireBuffer, sentry.position, game::playerPosition);
         sentry.fireTimer -= sentry.fireInterval;

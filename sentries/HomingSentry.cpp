@@ -2,14 +2,14 @@
 #include "sentries/HomingSentry.hpp"
 
 #include "app/GameContext.hpp"
-#include "app/SfmlCompat.hpp"
+#include "platform/GameRandom.hpp"
+#include "platform/SfmlCompat.hpp"
 #include "run/Geometry.hpp"
 #include "run/SoundPool.hpp"
 #include "sentries/Placement.hpp"
 
 #include <algorithm>
 #include <cmath>
-#include <cstdlib>
 
 void createHomingSentry(sf::Vector2f position) {
     placeTurret(game::homingSentries, game::homingSentryTexture, position, updateHomingSentry);
@@ -17,7 +17,7 @@ void createHomingSentry(sf::Vector2f position) {
 
 void updateHomingSentry(HomingSentry& sentry) {
     if (turnTurret(sentry, game::frameTime, false)) {
-        sentry.spreadOffset = float(std::rand() % int(sentry.spreadRange)) - sentry.spreadRange * 0.5f;
+        sentry.spreadOffset = float(gameRandom() % int(sentry.spreadRange)) - sentry.spreadRange * 0.5f;
         fireHoming(sentry);
         game::soundPool.play(game::homingFireBuffer, sentry.position, game::playerPosition);
         sentry.fireTimer -= sentry.fireInterval;

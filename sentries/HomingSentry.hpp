@@ -1,7 +1,7 @@
 // The homing sentry (kind 2) and the projectiles that steer toward the player.
 #pragma once
 
-#include "app/SfmlCompat.hpp"
+#include "platform/SfmlCompat.hpp"
 
 #include <SFML/Graphics.hpp>
 #include <cstdint>

@@ -3,21 +3,21 @@
 #include "sentries/LaserSentry.hpp"
 
 #include "app/GameContext.hpp"
-#include "app/SfmlCompat.hpp"
+#include "platform/GameRandom.hpp"
+#include "platform/SfmlCompat.hpp"
 #include "run/Geometry.hpp"
 #include "run/SoundPool.hpp"
 #include "sentries/Placement.hpp"
 
 #include <cmath>
-#include <cstdlib>
 
 namespace {
 
 const float axes[4] = {0, 180, 90, -90};
 
 sf::Vector2f randomPoint() {
-    const float x = float(std::rand() % int(game::arenaWidth));
-    const float y = float(std::rand() % int(game::arenaHeight));
+    const float x = float(gameRandom() % int(game::arenaWidth));
+    const float y = float(gameRandom() % int(game::arenaHeight));
     return sf::Vector2f(x, y);
 }
 

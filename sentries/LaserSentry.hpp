@@ -3,7 +3,7 @@
 // beams along them. Warning lines and beams are both lasers, told apart by name.
 #pragma once
 
-#include "app/SfmlCompat.hpp"
+#include "platform/SfmlCompat.hpp"
 
 #include <SFML/Graphics.hpp>
 #include <cstdint>

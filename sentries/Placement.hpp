@@ -2,7 +2,7 @@
 // the spinning flights of the boss and its laser sentries.
 #pragma once
 
-#include "app/SfmlCompat.hpp"
+#include "platform/SfmlCompat.hpp"
 
 #include <SFML/Graphics.hpp>
 #include <vector>

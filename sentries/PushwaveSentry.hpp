@@ -2,7 +2,7 @@
 // direction of fire that shove the player along instead of hurting.
 #pragma once
 
-#include "app/SfmlCompat.hpp"
+#include "platform/SfmlCompat.hpp"
 
 #include <SFML/Graphics.hpp>
 #include <cstdint>

@@ -3,6 +3,7 @@
 
 #include "app/GameContext.hpp"
 #include "boss/DieSentry.hpp"
+#include "platform/GameRandom.hpp"
 #include "run/Hud.hpp"
 #include "sentries/BombSentry.hpp"
 #include "sentries/BulletSentry.hpp"
@@ -12,7 +13,6 @@
 #include "sentries/Upgrades.hpp"
 
 #include <algorithm>
-#include <cstdlib>
 
 SentryDirector::SentryDirector() {
     // Sixteenths of the arena: five slots down each side, two near each of the top
@@ -80,7 +80,7 @@ void SentryDirector::tick() {
 void SentryDirector::nextEvent() {
     // The fuller the arena, the likelier an upgrade: none with fewer than two
     // sentries standing, (used - 1) in 19 after that, always once spawning closed.
-    const int r = std::rand() % 19;
+    const int r = gameRandom() % 19;
     const int used = edgeSlotsUsed + innerSlotsUsed;
     if (r > 19 - used)
         eventMode = EventMode::Upgrade;
@@ -90,22 +90,22 @@ void SentryDirector::nextEvent() {
     if (eventMode == EventMode::Spawn) {
         // A new kind differs from the last two spawned.
         do
-            eventKind = std::rand() % 4 + 1;
+            eventKind = gameRandom() % 4 + 1;
         while (eventKind == lastKind || eventKind == previousKind);
         bool inner = false;
         if (eventKind != BulletKind && innerSlotsUsed <= 3)
-            inner = std::rand() % 2 == 1;
+            inner = gameRandom() % 2 == 1;
         spawnSentry(eventKind, inner);
         previousKind = lastKind;
         lastKind = eventKind;
     } else {
         do
-            eventKind = std::rand() % 4 + 1;
+            eventKind = gameRandom() % 4 + 1;
         while (kindCount[eventKind] <= 0);
         // The boss fight allows no rolls; were an upgrade ever due there, it would
         // draw the first factor rather than divide by zero.
-        upgradeFactor = upgradeFactors[std::rand() % std::max(upgradeRolls, 1)];
-        upgradeChoice = std::rand() % 3 + 1;
+        upgradeFactor = upgradeFactors[gameRandom() % std::max(upgradeRolls, 1)];
+        upgradeChoice = gameRandom() % 3 + 1;
         applyUpgrade(*this, eventKind);
     }
 }
@@ -117,13 +117,13 @@ void SentryDirector::spawnSentry(std::int32_t kind, bool inner) {
     if (inner) {
         int j = 2;
         while (slotTaken[14 + j])
-            j = std::rand() % 4;
+            j = gameRandom() % 4;
         slot = 14 + j;
         innerSlotsUsed++;
     } else {
         int i = 2;
         while (slotTaken[i])
-            i = std::rand() % 14;
+            i = gameRandom() % 14;
         slot = i;
         edgeSlotsUsed++;
     }

@@ -1,6 +1,6 @@
 // The instruments and the mixing desk of the boss theme.
 #include "Band.hpp"
-#include "app/SfmlCompat.hpp"
+#include "platform/SfmlCompat.hpp"
 
 #include <algorithm>
 

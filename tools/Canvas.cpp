@@ -1,7 +1,7 @@
 // Canvas storage and the shapes that need more than one line.
 #include "Canvas.hpp"
 #include "Random.hpp"
-#include "app/SfmlCompat.hpp"
+#include "platform/SfmlCompat.hpp"
 
 #include <cstdint>
 

@@ -6,7 +6,7 @@
 #include "Effects.hpp"
 #include "Random.hpp"
 #include "Synth.hpp"
-#include "app/SfmlCompat.hpp"
+#include "platform/SfmlCompat.hpp"
 
 #include <SFML/Audio/OutputSoundFile.hpp>
 

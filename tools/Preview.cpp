@@ -4,7 +4,7 @@
 // origins, scales, texture rectangles and colours the game gives them. Needs an X
 // display (Xvfb will do), because it draws through OpenGL.
 #include "Preview.hpp"
-#include "app/SfmlCompat.hpp"
+#include "platform/SfmlCompat.hpp"
 
 #include <SFML/Graphics.hpp>
 

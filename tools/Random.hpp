@@ -1,5 +1,5 @@
 // The generator's own random numbers: SplitMix64, so that every platform draws the
-// same sequence from the same seed (the C library's rand() differs between libcs),
+// same sequence from the same seed (the C library's rand differs between libcs),
 // and a hashed value noise for flames, smoke and texture grain.
 #pragma once
 

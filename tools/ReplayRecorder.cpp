@@ -8,10 +8,10 @@
 // time that is not 0, a stretch without the focus, and a pad lost mid-run, which
 // opens the pause menu until the pad is back and its Start pressed.
 #include "app/Assets.hpp"
-#include "app/GameContext.hpp"
-#include "app/SfmlCompat.hpp"
 #include "app/Display.hpp"
+#include "app/GameContext.hpp"
 #include "persistence/DurableFile.hpp"
+#include "platform/SfmlCompat.hpp"
 #include "replay/Replay.hpp"
 #include "run/Geometry.hpp"
 #include "run/RunLoop.hpp"

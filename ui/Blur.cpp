@@ -3,7 +3,7 @@
 
 #include "app/Display.hpp"
 #include "app/GameContext.hpp"
-#include "app/SfmlCompat.hpp"
+#include "platform/SfmlCompat.hpp"
 
 // Sized by the window itself, as the backdrop is cut by it: the size the game last
 // recorded may lag behind the window's, and would shift the backdrop.

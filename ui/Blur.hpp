@@ -1,7 +1,7 @@
 // The blurred snapshot of the last frame behind the pause menu and the death screen.
 #pragma once
 
-#include "app/SfmlCompat.hpp"
+#include "platform/SfmlCompat.hpp"
 
 #include <SFML/Graphics/RectangleShape.hpp>
 #include <SFML/Graphics/Sprite.hpp>

@@ -2,9 +2,9 @@
 #include "ui/Button.hpp"
 
 #include "app/GameContext.hpp"
-#include "app/Input.hpp"
-#include "app/SfmlCompat.hpp"
 #include "persistence/SaveData.hpp"
+#include "platform/Input.hpp"
+#include "platform/SfmlCompat.hpp"
 #include "run/Geometry.hpp"
 
 #include <limits>

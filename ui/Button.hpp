@@ -2,7 +2,7 @@
 // screen calls updateHover() every frame, then asks isClicked().
 #pragma once
 
-#include "app/SfmlCompat.hpp"
+#include "platform/SfmlCompat.hpp"
 #include "ui/FocusRing.hpp"
 
 #include <SFML/Graphics.hpp>

@@ -2,8 +2,8 @@
 #include "ui/FocusRing.hpp"
 
 #include "app/GameContext.hpp"
-#include "app/Input.hpp"
-#include "app/SfmlCompat.hpp"
+#include "platform/Input.hpp"
+#include "platform/SfmlCompat.hpp"
 
 #include <algorithm>
 

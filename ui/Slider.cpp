@@ -2,8 +2,8 @@
 #include "ui/Slider.hpp"
 
 #include "app/GameContext.hpp"
-#include "app/Input.hpp"
-#include "app/SfmlCompat.hpp"
+#include "platform/Input.hpp"
+#include "platform/SfmlCompat.hpp"
 #include "run/Geometry.hpp"
 
 #include <algorithm>

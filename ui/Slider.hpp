@@ -2,7 +2,7 @@
 // the player drags, and shows the value above the knob.
 #pragma once
 
-#include "app/SfmlCompat.hpp"
+#include "platform/SfmlCompat.hpp"
 #include "ui/FocusRing.hpp"
 
 #include <SFML/Graphics.hpp>

@@ -2,7 +2,7 @@
 #include "ui/Text.hpp"
 
 #include "app/GameContext.hpp"
-#include "app/SfmlCompat.hpp"
+#include "platform/SfmlCompat.hpp"
 
 compat::Text makeText(const std::string& string, float characterSize, unsigned style, sf::Color colour) {
     compat::Text text;

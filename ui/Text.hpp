@@ -1,7 +1,7 @@
 // The factory for labels in Arial, and the few texts and shapes screens build alike.
 #pragma once
 
-#include "app/SfmlCompat.hpp"
+#include "platform/SfmlCompat.hpp"
 
 #include <SFML/Graphics.hpp>
 #include <string>

@@ -3,7 +3,7 @@
 // textures. (Where the walls stand, the player's run shows.)
 #include "app/Assets.hpp"
 #include "app/GameContext.hpp"
-#include "app/SfmlCompat.hpp"
+#include "platform/SfmlCompat.hpp"
 #include "support/TestScreen.hpp"
 
 #include <gtest/gtest.h>

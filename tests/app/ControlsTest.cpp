@@ -1,7 +1,7 @@
 // The controls: binding with its swaps and its lock-out rule, today's controls
 // restored, the file's text and every damaged form of it.
 #include "app/Controls.hpp"
-#include "app/SfmlCompat.hpp"
+#include "platform/SfmlCompat.hpp"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 #include "app/Display.hpp"
 #include "app/Events.hpp"
 #include "app/GameContext.hpp"
-#include "app/SfmlCompat.hpp"
+#include "platform/SfmlCompat.hpp"
 #include "screens/DeathScreen.hpp"
 #include "screens/MainMenu.hpp"
 #include "support/ScreenDriver.hpp"

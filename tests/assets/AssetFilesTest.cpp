@@ -1,7 +1,7 @@
 // The committed asset tree: every file the game loads is there and loads, with the
 // layout the drawing code cuts it to; the shader blurs. Runs from the repository
 // root, under an X display (textures need OpenGL).
-#include "app/SfmlCompat.hpp"
+#include "platform/SfmlCompat.hpp"
 
 #include <gtest/gtest.h>
 

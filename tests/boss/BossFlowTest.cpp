@@ -3,6 +3,7 @@
 #include "app/GameContext.hpp"
 #include "app/ScreenFlow.hpp"
 #include "persistence/SaveData.hpp"
+#include "platform/SfmlCompat.hpp"
 #include "support/RunScenario.hpp"
 #include "support/ScreenDriver.hpp"
 

@@ -1,39 +1,27 @@
 // The save file: its exact text, how every kind of damaged file reads, and that a
 // failed save never costs the previous one.
-#include "app/Settings.hpp"
 #include "persistence/DurableFile.hpp"
 #include "persistence/SaveData.hpp"
+#include "persistence/SaveFolder.hpp"
 
 #include <gtest/gtest.h>
 
-#include <cerrno>
 #include <climits>
 #include <filesystem>
 #include <fstream>
-#include <functional>
 #include <map>
 #include <regex>
 #include <sstream>
 #include <tuple>
-#include <unistd.h>
+#include <vector>
 
 namespace fs = std::filesystem;
 
 namespace {
 
-std::string readFile(const std::string& path) {
-    std::ostringstream text;
-    text << std::ifstream(path, std::ios::binary).rdbuf();
-    return text.str();
-}
-
 // What a first start writes, as the fuzzer's corpus keeps it.
 const std::string defaultFile = readFile(VIZOVID_SOURCE_DIR "/tests/fuzz/corpus/first-start.zn");
 const std::string playedFile = readFile(VIZOVID_SOURCE_DIR "/tests/fuzz/corpus/played.zn");
-
-void writeFile(const std::string& path, const std::string& text) {
-    std::ofstream(path, std::ios::binary) << text;
-}
 
 // A file that the game would have written, with some lines replaced.
 std::string withLines(const std::map<int, std::string>& replaced) {
@@ -44,40 +32,6 @@ std::string withLines(const std::map<int, std::string>& replaced) {
     text.pop_back();
     return text;
 }
-
-// Root writes anywhere, so what the player could not do is tried as nobody.
-void becomeNobody() {
-    if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0))
-        std::_Exit(3);
-}
-
-// The settings as the game context starts with them.
-auto settings() {
-    return std::tie(game::antialiasing, game::maxFps, game::vsync, game::showFps, game::fullscreen, game::audioVolume,
-                    game::musicVolume);
-}
-const std::tuple<bool, std::int32_t, bool, bool, bool, std::int32_t, std::int32_t> defaults = settings();
-
-// Each test runs in an empty folder of its own with the settings at their defaults.
-class SaveFile : public ::testing::Test {
-protected:
-    fs::path oldFolder = fs::current_path();
-    fs::path folder;
-
-    void SetUp() override {
-        char pattern[] = "/tmp/vizovid-save-XXXXXX";
-        folder = mkdtemp(pattern);
-        fs::current_path(folder);
-        resetSettings();
-    }
-    void TearDown() override {
-        fs::current_path(oldFolder);
-        fs::permissions(folder, fs::perms::owner_all, fs::perm_options::add);
-        fs::permissions(folder / "Data", fs::perms::owner_all, fs::perm_options::add);
-        fs::remove_all(folder);
-    }
-    static void resetSettings() { settings() = defaults; }
-};
 
 // A distinct value on every line: read and saved again, the file comes back
 // unchanged, and so does a float of more than six significant digits once rounded.
@@ -127,92 +81,51 @@ TEST_F(SaveFile, DamagedAndReformattedFilesReadAsFarAsTheyCan) {
 
 // A save in trouble either keeps the old file whole or, where only the temporary
 // file cannot be made, is written in place, and then counts only once on the disk;
-// the values in memory stay either way.
+// the values in memory stay either way. (Troubles that need POSIX's modes, links
+// or root's rights are in SaveModesTest.cpp.)
 TEST_F(SaveFile, ASaveInTroubleKeepsTheOldFileOrWritesInPlace) {
-    static int fsyncError;
-    const auto failingFsync = [](int error) {
-        return [error] {
-            fsyncError = error;
-            syncFileToDisk = [](int) {
-                errno = fsyncError;
-                return -1;
-            };
+    static files::Sync syncResult;
+    const auto failingSync = [](files::Sync result) {
+        return [result] {
+            syncResult = result;
+            syncFileToDisk = [](const fs::path&) { return syncResult; };
         };
     };
-    const struct {
-        const char* name;
-        std::function<void()> breakIt;
-        bool asNobody, saved, oldKept;
-    } troubles[] = {
-        {"the disk is full", [] { fs::create_symlink("/dev/full", "Data/save.zn.tmp"); }, false, false, true},
-        {"the file is write-protected",
-         [] { fs::permissions("Data/save.zn", fs::perms(0444)); }, true, false, true},
-        {"fsync fails", failingFsync(EIO), false, false, true},
-        {"fsync is not supported", failingFsync(ENOTSUP), false, true, false},
-        {"a folder stands where the new file goes", [] { fs::create_directory("Data/save.zn.tmp"); }, false, true, false},
-        {"the folder is read-only", [] { fs::permissions("Data", fs::perms(0555)); }, true, true, false},
-        {"written in place, fsync fails",
+    std::vector<SaveTrouble> troubles = {
+        {"the sync fails", failingSync(files::Sync::Failed), false, true},
+        {"the file system cannot sync", failingSync(files::Sync::Unsupported), true, false},
+        {"a folder stands where the new file goes", [] { fs::create_directory("Data/save.zn.tmp"); }, true, false},
+        {"written in place, the sync fails",
          [=] {
              fs::create_directory("Data/save.zn.tmp");
-             failingFsync(EIO)();
+             failingSync(files::Sync::Failed)();
          },
-         false, false, false},
+         false, false},
     };
-    fs::permissions(folder, fs::perms::all);
-    for (const auto& trouble : troubles) {
-        SCOPED_TRACE(trouble.name);
-        fs::remove_all("Data");
-        SaveData save;
-        fs::permissions("Data", fs::perms::all);
-        fs::permissions("Data/save.zn", fs::perms(0666));
-        const std::string old = readFile("Data/save.zn");
-        save.timesDied = 6;
-        trouble.breakIt();
-        if (trouble.asNobody)
-            EXPECT_EXIT((becomeNobody(), std::_Exit(save.save() ? 0 : 1)), testing::ExitedWithCode(!trouble.saved), "");
-        else
-            EXPECT_EQ(save.save(), trouble.saved);
-        syncFileToDisk = ::fsync;
-        fs::permissions("Data", fs::perms::all);
-        fs::remove_all("Data/save.zn.tmp");
-        EXPECT_FALSE(fs::is_symlink("Data/save.zn"));
-        EXPECT_EQ(readFile("Data/save.zn") == old, trouble.oldKept);
-        EXPECT_EQ(save.timesDied, 6);
-        EXPECT_TRUE(save.save()); // the next save writes what memory held all along
-        EXPECT_EQ(SaveData().timesDied, 6);
-    }
+    // Root may write a read-only file on a POSIX system: SaveModesTest.cpp tries that as nobody.
+    const auto markReadOnly = [] { fs::permissions("Data/save.zn", fs::perms(0444)); };
+    fs::create_directory("Data");
+    writeFile("Data/save.zn", "");
+    markReadOnly();
+    if (!std::ofstream("Data/save.zn", std::ios::app).is_open())
+        troubles.push_back({"the file is marked read-only", markReadOnly, false, true});
+    fs::permissions("Data/save.zn", fs::perms(0666));
+    for (const SaveTrouble& trouble : troubles)
+        checkTrouble(trouble, [](SaveData& save) { return save.save(); });
 }
 
-// Saving keeps what the file was: the links that lead to it and its permissions.
-TEST_F(SaveFile, ALinkedSaveIsWrittenThroughAndKeepsItsMode) {
-    // The save must end up in the last link's file, made through links that lead
-    // nowhere yet; /dev/shm is another file system, which no rename reaches.
-    const std::string elsewhere = "/dev/shm/" + folder.filename().string() + ".zn";
-    const std::vector<std::vector<std::pair<std::string, std::string>>> chains = {
-        {{"Data/save.zn", elsewhere}},
-        {{"Data/save.zn", "next.zn"}, {"Data/next.zn", "../real.zn"}},
-    };
-    for (const auto& links : chains) {
-        const fs::path real = fs::path("Data") / links.back().second;
-        fs::remove_all("Data");
-        fs::create_directory("Data");
-        fs::remove(real);
-        for (const auto& [link, to] : links)
-            fs::create_symlink(to, link);
-        SaveData save;
-        save.timesDied = 9;
-        EXPECT_TRUE(save.save());
-        EXPECT_TRUE(fs::is_symlink("Data/save.zn"));
-        EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(real)));
-        EXPECT_EQ(SaveData().timesDied, 9) << links.size() << " links to " << real;
-        fs::remove(elsewhere);
+// Every save replaces the one before it, the hundredth as the second, also in a
+// folder whose name has letters outside ASCII.
+TEST_F(SaveFile, EachOfAHundredSavesReplacesTheLastOne) {
+    const std::string path = "Zo\xc3\xab/Data/save.zn";
+    SaveData save(path);
+    for (int i = 1; i <= 100; i++) {
+        save.timesDied = i;
+        ASSERT_TRUE(save.save()) << "save " << i;
+        EXPECT_EQ(SaveData(path).timesDied, i) << "save " << i;
     }
-    for (const fs::perms mode : {fs::perms(0600), fs::perms(0640), fs::perms(0664)}) {
-        SaveData save;
-        fs::permissions("real.zn", mode);
-        EXPECT_TRUE(save.save());
-        EXPECT_EQ(fs::status("real.zn").permissions(), mode);
-    }
+    EXPECT_TRUE(fs::exists(fs::u8path(path)));
+    EXPECT_FALSE(fs::exists(fs::u8path(path + ".tmp")));
 }
 
 // A file that stops early is copied aside before the next save overwrites it, and

@@ -1,7 +1,7 @@
 // The player through the real frame loop: keys, focus and pushes, walls, what each
 // kind of shot costs, healing, death and the clocks.
 #include "app/GameContext.hpp"
-#include "app/SfmlCompat.hpp"
+#include "platform/SfmlCompat.hpp"
 #include "run/RunLoop.hpp"
 #include "support/RunScenario.hpp"
 

@@ -3,7 +3,7 @@
 // its time limit, the lock-out refused, the defaults restored, and the file written.
 #include "app/Controls.hpp"
 #include "app/GameContext.hpp"
-#include "app/SfmlCompat.hpp"
+#include "platform/SfmlCompat.hpp"
 #include "screens/ControlsScreen.hpp"
 #include "support/ScreenDriver.hpp"
 

@@ -2,6 +2,7 @@
 // pause menu's flags and music.
 #include "app/GameContext.hpp"
 #include "app/ScreenFlow.hpp"
+#include "platform/SfmlCompat.hpp"
 #include "screens/DeathScreen.hpp"
 #include "screens/PauseMenu.hpp"
 #include "support/RunScenario.hpp"

@@ -4,7 +4,7 @@
 // the start of the fifth frame.
 #include "app/Display.hpp"
 #include "app/GameContext.hpp"
-#include "app/SfmlCompat.hpp"
+#include "platform/SfmlCompat.hpp"
 #include "screens/SettingsScreen.hpp"
 #include "support/ScreenDriver.hpp"
 

@@ -2,7 +2,7 @@
 // three sliders, shown on the preview, and the rainbow toggle that only a beaten
 // Zev Azirid reveals. Frames last a quarter second.
 #include "app/GameContext.hpp"
-#include "app/SfmlCompat.hpp"
+#include "platform/SfmlCompat.hpp"
 #include "screens/SkinScreen.hpp"
 #include "support/ScreenDriver.hpp"
 

@@ -1,7 +1,7 @@
 // Bombs: dropped on the player, the fading fuse, the blast's square and window, one hit.
 // Pushwaves: nine segments, the carry and the edge margin. Run through the real frame loop.
 #include "app/GameContext.hpp"
-#include "app/SfmlCompat.hpp"
+#include "platform/SfmlCompat.hpp"
 #include "support/RunScenario.hpp"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,6 @@
 // The director's timetable, slots, kind rotation and upgrade draws, driven event by event.
 #include "app/GameContext.hpp"
+#include "platform/GameRandom.hpp"
 #include "run/RunSetup.hpp"
 #include "support/RunScenario.hpp"
 
@@ -31,7 +32,7 @@ TEST_F(Director, OpensWithABurstWaitsLongerAndLongerAndDrawsUpgradeFactorsByDiff
         SCOPED_TRACE(t.name);
         resetRun();
         game::frameTime = oneFrame;
-        std::srand(3);
+        seedGameRandom(3);
         SentryDirector director(std::int16_t(t.difficulty));
         std::vector<float> times = {0}; // run time of each event, after the start
         for (int f = 1; director.eventCount < t.burst + 4; f++) {
@@ -59,7 +60,7 @@ TEST_F(Director, SpawnsRotateKindsFillSlotsTwoAndSixteenFirstAndCloseAtFourteen)
     for (unsigned seed = 1; seed <= 60; seed++) {
         SCOPED_TRACE(seed);
         resetRun();
-        std::srand(seed);
+        seedGameRandom(seed);
         SentryDirector director(game::Hell);
         std::vector<int> kinds;
         for (int event = 0; event < 80; event++) {

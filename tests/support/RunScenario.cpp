@@ -1,11 +1,11 @@
 #include "support/RunScenario.hpp"
 
 #include "app/GameContext.hpp"
-#include "app/SfmlCompat.hpp"
+#include "platform/GameRandom.hpp"
+#include "platform/SfmlCompat.hpp"
 #include "run/RunLoop.hpp"
 #include "run/RunSetup.hpp"
 
-#include <cstdlib>
 
 void useTestTextures() {
     const unsigned shot = testBulletSize;
@@ -54,7 +54,7 @@ void RunScenario::TearDown() {
 
 void RunScenario::startTestRun(game::Difficulty difficulty, unsigned seed) {
     resetRun();
-    std::srand(seed);
+    seedGameRandom(seed);
     game::difficulty = difficulty;
     game::frameTime = 0;
     startRun();

@@ -1,4 +1,4 @@
-// Scenario tests of a run: the real update code, frames of 1/60 s, a seeded rand(),
+// Scenario tests of a run: the real update code, frames of 1/60 s, a seeded gameRandom(),
 // scripted keys, and plain textures of fixed sizes so that hit boxes do not depend
 // on the art.
 #pragma once

@@ -1,6 +1,6 @@
 #include "support/TestScreen.hpp"
 
-#include "app/SfmlCompat.hpp"
+#include "platform/SfmlCompat.hpp"
 #include "support/ScreenDriver.hpp"
 
 #include "app/Assets.hpp"

@@ -2,7 +2,7 @@
 // window pixel is one unit of the screen-space view.
 #pragma once
 
-#include "app/Input.hpp"
+#include "platform/Input.hpp"
 
 #include <SFML/Audio/SoundBuffer.hpp>
 

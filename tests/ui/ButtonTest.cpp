@@ -1,6 +1,6 @@
 // Buttons on the real window, the mouse and the clock scripted through the seam.
 #include "app/GameContext.hpp"
-#include "app/SfmlCompat.hpp"
+#include "platform/SfmlCompat.hpp"
 #include "support/TestScreen.hpp"
 #include "ui/Button.hpp"
 

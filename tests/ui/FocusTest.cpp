@@ -1,7 +1,7 @@
 // The focus of players without a mouse: how the ring moves over a screen's widgets,
 // what left and right do to a slider or a toggle, and what presses a button.
 #include "app/GameContext.hpp"
-#include "app/SfmlCompat.hpp"
+#include "platform/SfmlCompat.hpp"
 #include "screens/DifficultyScreen.hpp"
 #include "support/ScreenDriver.hpp"
 #include "support/TestScreen.hpp"

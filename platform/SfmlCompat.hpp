@@ -42,6 +42,17 @@ public:
     // A sound without samples does not start, as on SFML 2: SFML 3 would call it
     // playing for ever.
     void play();
+    void stop();
+    // Playing while SFML plays it, and also for as long as it would have played where
+    // it cannot reach a device: with no sound card SFML 3's null device ends every
+    // sound at once and OpenAL never starts one. So no rule that asks whether a sound
+    // plays (a held button counts once per press sound, the pool's room) changes with
+    // the sound card. The game pauses and loops no sound effect.
+    sf::SoundSource::Status getStatus() const;
+
+private:
+    sf::Clock sincePlay; // since play() started the sound
+    bool started = false; // play() started it and stop() has not been called since
 };
 // The buffer a sound plays, or none.
 const sf::SoundBuffer* bufferOf(const sf::Sound& sound);

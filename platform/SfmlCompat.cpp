@@ -1,5 +1,5 @@
 // What differs between SFML 2.5, 2.6 and 3, and between systems, spelt once for each.
-#include "app/SfmlCompat.hpp"
+#include "platform/SfmlCompat.hpp"
 
 #include <cctype>
 #include <cmath>
@@ -34,8 +34,9 @@ const sf::SoundBuffer& noBuffer() {
 
 // Where no playback device opens (no sound card, or none free), miniaudio would
 // leave every sound "playing" for ever and a button would count one press only.
-// Its null device takes the card's place instead: sounds end at once, unheard, as
-// with OpenAL and no device. Chosen once, before the first sound is made.
+// Its null device takes the card's place instead: sounds end there at once,
+// unheard, and Sound::getStatus counts them playing for their length. Chosen once,
+// before the first sound is made.
 bool chooseAudioDevice() {
     if (sf::PlaybackDevice::getDefaultDevice())
         return true;
@@ -389,8 +390,25 @@ std::string keyLabel(sf::Keyboard::Key key) {
 
 void Sound::play() {
     const sf::SoundBuffer* buffer = bufferOf(*this);
-    if (buffer && buffer->getSampleCount() > 0)
-        sf::Sound::play();
+    if (!buffer || buffer->getSampleCount() == 0)
+        return;
+    sf::Sound::play();
+    sincePlay.restart();
+    started = true;
+}
+
+void Sound::stop() {
+    sf::Sound::stop();
+    started = false;
+}
+
+sf::SoundSource::Status Sound::getStatus() const {
+    const sf::SoundSource::Status status = sf::Sound::getStatus();
+    if (status != sf::SoundSource::Status::Stopped || !started)
+        return status;
+    // A higher pitch plays the samples faster.
+    const float seconds = bufferOf(*this)->getDuration().asSeconds() / getPitch();
+    return sincePlay.getElapsedTime().asSeconds() < seconds ? sf::SoundSource::Status::Playing : status;
 }
 
 std::string buildDescription() {

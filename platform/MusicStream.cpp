@@ -1,8 +1,8 @@
 // The boss theme's stream; every call is a no-op while no theme is open.
-#include "app/MusicStream.hpp"
+#include "platform/MusicStream.hpp"
 
 #ifdef VIZOVID_MPG123
-#include "app/Mp3Stream.hpp"
+#include "platform/Mp3Stream.hpp"
 using ThemeStream = Mp3Stream;
 #else
 #include <SFML/Audio/Music.hpp>

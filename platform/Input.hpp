@@ -104,7 +104,7 @@ bool hasFocus(const sf::Window& window);
 // The mouse point in the coordinates of the window's current view.
 sf::Vector2f mousePoint(const sf::RenderWindow& window);
 
-// Seconds since the epoch, as time(): the bomb sentries reseed rand() with it.
+// Seconds since the epoch, as time(): the bomb sentries reseed the game's generator with it.
 // Under a script it is the script's fixed calendarTime, so a scripted run repeats.
 std::time_t calendarTime();
 

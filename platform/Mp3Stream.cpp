@@ -1,6 +1,6 @@
 // libmpg123 behind a sound stream: the output is locked to signed 16-bit samples
 // at the file's own rate and channels, the only format SFML streams.
-#include "app/Mp3Stream.hpp"
+#include "platform/Mp3Stream.hpp"
 
 #include <SFML/System/Err.hpp>
 #include <mpg123.h>

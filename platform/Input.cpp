@@ -1,7 +1,7 @@
 // The devices and the clock, either SFML's or a test's script.
-#include "app/Input.hpp"
+#include "platform/Input.hpp"
 
-#include "app/SfmlCompat.hpp"
+#include "platform/SfmlCompat.hpp"
 
 #include <algorithm>
 #include <chrono>

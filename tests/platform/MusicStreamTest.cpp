@@ -2,7 +2,7 @@
 // from the fight's set-up, paused and resumed by the pause menu, stopped by the
 // reset and the death screen (and started again from its start), and silent when
 // the theme cannot be opened.
-#include "app/MusicStream.hpp"
+#include "platform/MusicStream.hpp"
 
 #include <SFML/System/Sleep.hpp>
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 // Where the game finds its Assets/ and where it keeps the save: beside a portable
-// copy, or in the player's XDG data folder for an installed game.
-#include "app/Folders.hpp"
+// copy, or in the player's data folder for an installed game.
+#include "platform/Folders.hpp"
 
 #include <gtest/gtest.h>
 
@@ -34,24 +34,18 @@ TEST(GameFolders, TheFirstPlaceWithTheCatalogueGivesTheAssetsAndTheSave) {
     struct Row {
         const char* name;
         std::vector<AssetPlace> places;
-        const char* xdgDataHome;
         std::string assetRoot, savePath;
     };
     const Row rows[] = {
-        {"a portable copy run from its own folder", {here}, "/xdg", "", "Data/save.zn"},
-        {"a portable copy run from elsewhere", {{empty, false}, {portable, false}}, "/xdg", portable,
+        {"a portable copy run from its own folder", {here}, "", "Data/save.zn"},
+        {"a portable copy run from elsewhere", {{empty, false}, {portable, false}}, portable,
          portable + "/Data/save.zn"},
-        {"installed, XDG_DATA_HOME set", {{installed, true}}, "/xdg", installed, "/xdg/vizovid/Data/save.zn"},
-        {"installed, XDG_DATA_HOME unset", {{installed, true}}, nullptr, installed,
-         "/home/p/.local/share/vizovid/Data/save.zn"},
-        {"installed, XDG_DATA_HOME not absolute", {{installed, true}}, "xdg", installed,
-         "/home/p/.local/share/vizovid/Data/save.zn"},
-        {"a stray Assets/ is passed over", {{stray, false}, {installed, true}}, "/xdg", installed,
-         "/xdg/vizovid/Data/save.zn"},
-        {"nowhere: nothing is saved", {{empty, false}, {stray, true}}, "/xdg", "", ""},
+        {"installed", {{installed, true}}, installed, "/data/Data/save.zn"},
+        {"a stray Assets/ is passed over", {{stray, false}, {installed, true}}, installed, "/data/Data/save.zn"},
+        {"nowhere: nothing is saved", {{empty, false}, {stray, true}}, "", ""},
     };
     for (const Row& row : rows) {
-        const GameFolders folders = findGameFolders(row.places, row.xdgDataHome, "/home/p");
+        const GameFolders folders = findGameFolders(row.places, "/data");
         EXPECT_EQ(folders.found, !row.savePath.empty()) << row.name;
         EXPECT_EQ(folders.assetRoot, row.assetRoot) << row.name;
         EXPECT_EQ(folders.savePath, row.savePath) << row.name;
@@ -59,6 +53,20 @@ TEST(GameFolders, TheFirstPlaceWithTheCatalogueGivesTheAssetsAndTheSave) {
 
     fs::current_path(oldFolder);
     fs::remove_all(top);
+}
+
+TEST(GameFolders, AnInstalledGameOnLinuxSavesInTheXdgDataFolder) {
+    const struct {
+        const char* name;
+        const char* xdgDataHome;
+        std::string folder;
+    } rows[] = {
+        {"XDG_DATA_HOME set", "/xdg", "/xdg/vizovid"},
+        {"XDG_DATA_HOME unset", nullptr, "/home/p/.local/share/vizovid"},
+        {"XDG_DATA_HOME not absolute", "xdg", "/home/p/.local/share/vizovid"},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(xdgDataFolder(row.xdgDataHome, "/home/p"), row.folder) << row.name;
 }
 
 } // namespace
