@@ -13,19 +13,17 @@ namespace {
 
 using Director = RunScenario;
 
-TEST_F(Director, OpensWithABurstWaitsLongerAndLongerAndDrawsUpgradeFactorsByDifficulty) {
-    const float factors[] = {1.1f, 1.25f, 1.4f, 1.5f, 1.6f, 1.7f, 1.75f, 1.77f};
+TEST_F(Director, OpensWithABurstThenWaitsLongerAndLonger) {
     struct Row {
         const char* name;
         game::Difficulty difficulty;
         int burst;
         float interval, growth;
-        int factorsDrawn;
     };
     const Row rows[] = {
-        {"Average", game::Average, 4, 15.0f, 1.5f, 2},
-        {"Hard", game::Hard, 6, 10.0f, 1.35f, 4},
-        {"HELL", game::Hell, 10, 8.0f, 1.2f, 8},
+        {"Average", game::Average, 4, 15.0f, 1.5f},
+        {"Hard", game::Hard, 6, 10.0f, 1.35f},
+        {"HELL", game::Hell, 10, 8.0f, 1.2f},
     };
     for (const Row& t : rows) {
         SCOPED_TRACE(t.name);
@@ -44,14 +42,6 @@ TEST_F(Director, OpensWithABurstWaitsLongerAndLongerAndDrawsUpgradeFactorsByDiff
             const float wait = k < t.burst ? 0.2f : t.interval + (k > t.burst ? k - t.burst + 1 : 0) * t.growth;
             EXPECT_NEAR(times[k + 1] - times[k], wait, 1.5f * oneFrame) << k;
         }
-        std::set<float> drawn;
-        for (int event = 0; event < 300; event++) {
-            game::hud = Hud();
-            director.nextEvent();
-            if (director.eventMode == SentryDirector::EventMode::Upgrade)
-                drawn.insert(director.upgradeFactor);
-        }
-        EXPECT_EQ(drawn, std::set<float>(factors, factors + t.factorsDrawn));
     }
 }
 
