@@ -38,12 +38,15 @@ TEST_F(BossFight, SetUpOpensAtTheCentreAndTheProgrammeRunsItsAttacksOnTimeToTheE
     EXPECT_EQ(game::arenaFrame.getOutlineColor(), sf::Color(250, 30, 30));
 
     std::vector<std::pair<int, long>> changes; // attack (-1 a pause) and the whole second of run time it began
-    // Frames of attack 3 with lasers out; the run time of the last change.
+    // Of the boss during the opening; frames of attack 3 with lasers out; the run time of the last change.
+    float nearestEdge = 1e9f;
     int laserFrames = 0;
     float lastChange = 0;
     for (int before = 0; !game::bossBeaten && game::player.runTime < 240; before = b.attack) {
         game::player.health = 1000; // a survivor, to see the whole programme
         frame();
+        if (b.attack == 0)
+            nearestEdge = std::min({nearestEdge, b.position.x, b.position.y, 2256 - b.position.x, 900 - b.position.y});
         laserFrames += b.attack == 3 && !game::lasers.empty();
         if (b.attack == before)
             continue;
@@ -53,6 +56,7 @@ TEST_F(BossFight, SetUpOpensAtTheCentreAndTheProgrammeRunsItsAttacksOnTimeToTheE
         EXPECT_EQ(game::laserSentries.size(), b.attack == 3 ? 8u : 0u) << b.attack;
         EXPECT_TRUE(game::lasers.empty()) << b.attack;
     }
+    EXPECT_GE(nearestEdge, 250);
     EXPECT_GT(laserFrames, 0);
     EXPECT_EQ(game::director.eventCount, 0); // the boss brings its own enemies
     // The timers keep their remainders and add up frame times in floats: the times
@@ -79,6 +83,7 @@ TEST_F(BossFight, EachPatternFiresItsCountFromItsSpotAndAttackFourIsFaster) {
         {"spiral up", P::BladeSpiral, 0, {180 * 5, 0, 0, 0}, 800, 720, 3.6f}, // two whole turns
         {"spiral down", P::BladeSpiral, 0, {180 * 5, 0, 0, 0}, 800, -720, 3.6f},
         {"homing fans", P::HomingFans, 0, {0, 0, 5 * 5, 0}, 1100, 0, 1.25f},
+        {"homing fans, attack 4", P::HomingFans, 1, {0, 0, 8 * 5, 0}, 1350, 0, 1.76f},
         {"bounce bursts, attack 4", P::BounceBursts, 1, {0, 5 * 6, 0, 0}, 500, 0, 0.25f}, // the counter starts full
         {"bounce waves", P::None, 0, {0, 9 * 11 * 6, 0, 0}, 300, 0, 5.85f},
     };
