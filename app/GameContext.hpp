@@ -45,6 +45,7 @@ extern bool runActive;       // the run loop goes on
 extern bool showDeathScreen; // the death screen follows the run that just ended
 extern bool bossBeaten;      // the Zev Azirid was destroyed in the run that just ended
 extern std::int32_t difficulty; // one of the four below
+extern std::int32_t practiceAttack; // 1 to 4: the attack of the Zev Azirid a practice run practises; 0 in any other run
 
 // The difficulties, as the director and the save know them.
 enum Difficulty : std::int32_t { Average = 1, Hard = 2, Hell = 3, BossFight = 4 };

@@ -9,24 +9,18 @@
 
 namespace {
 
-// What a run adds to the save: it is a player's, not a replay's.
-struct RunStatistics {
-    float timeSpentDodging = 0;
-    float timeSpentDodgingDieSentry = 0;
-    float distanceTravelled = 0;
-    std::int32_t timesHitByProjectile = 0;
-    std::int32_t timesAttemptedDieSentry = 0;
-    std::int32_t difficulty = 0;
-};
-
+// What the playback changes and gives back: a run adds to the save's statistics,
+// and the replay sets the difficulty and the attack practised.
 RunStatistics before;
+std::int32_t difficultyBefore = 0;
+std::int32_t practiceBefore = 0;
 
 } // namespace
 
 void beginReplayRun(const Replay& replay) {
-    const SaveData& save = game::saveData;
-    before = {save.timeSpentDodging,     save.timeSpentDodgingDieSentry, save.distanceTravelled,
-              save.timesHitByProjectile, save.timesAttemptedDieSentry,   game::difficulty};
+    before = RunStatistics::of(game::saveData);
+    difficultyBefore = game::difficulty;
+    practiceBefore = game::practiceAttack;
     replay::startPlayback(replay);
     startRun();
     game::runActive = true;
@@ -36,13 +30,9 @@ std::string endReplayRun() {
     const std::string difference = replay::finishPlayback();
     game::runActive = false;
     resetRun();
-    SaveData& save = game::saveData;
-    save.timeSpentDodging = before.timeSpentDodging;
-    save.timeSpentDodgingDieSentry = before.timeSpentDodgingDieSentry;
-    save.distanceTravelled = before.distanceTravelled;
-    save.timesHitByProjectile = before.timesHitByProjectile;
-    save.timesAttemptedDieSentry = before.timesAttemptedDieSentry;
-    game::difficulty = before.difficulty;
+    before.putBack(game::saveData);
+    game::difficulty = difficultyBefore;
+    game::practiceAttack = practiceBefore;
     return difference;
 }
 

@@ -12,6 +12,7 @@
 #include "run/Hud.hpp"
 #include "run/PauseCheck.hpp"
 #include "run/Player.hpp"
+#include "run/Practice.hpp"
 #include "run/Replay.hpp"
 #include "sentries/BombSentry.hpp"
 #include "sentries/BulletSentry.hpp"
@@ -173,6 +174,7 @@ void updateRunFrame() {
     updateEach(game::pushwaveSentries, updatePushwaveSentry);
     for (std::size_t i = 0; i < game::dieSentries.size(); i++)
         game::dieSentries[i].update();
+    practice::followRun();
     updateEach(game::laserSentries, updateLaserSentry);
 
     updateAlive(game::bullets);
