@@ -82,7 +82,7 @@ std::string reachedPath() {
 }
 
 std::int32_t attacksReached() {
-    if (game::saveData.timesBeatenDieSentry > 0 || game::saveData.rgbSkinUnlocked)
+    if (game::saveData.timesBeatenDieSentry > 0)
         return allAttacks;
     const std::string path = reachedPath();
     return path.empty() ? 0 : readReached(path);

@@ -47,8 +47,15 @@ std::vector<double> settingsOf(const DieSentry& b) {
 
 class Practice : public RunScenario {
 protected:
+    std::int32_t beaten = game::saveData.timesBeatenDieSentry;
+
+    void SetUp() override {
+        RunScenario::SetUp();
+        game::saveData.timesBeatenDieSentry = 0; // a victory would have reached every attack
+    }
     void TearDown() override {
         RunScenario::TearDown();
+        game::saveData.timesBeatenDieSentry = beaten;
         game::practiceAttack = 0;
         std::remove(practice::reachedPath().c_str());
         std::remove((practice::reachedPath() + ".damaged").c_str());
@@ -140,8 +147,6 @@ void writeFile(const std::string& path, const std::string& text) {
 TEST_F(Practice, AttacksReachedInRealFightsAreKeptBesideTheSave) {
     const std::string path = practice::reachedPath();
     std::remove(path.c_str());
-    game::saveData.timesBeatenDieSentry = 0;
-    game::saveData.rgbSkinUnlocked = false;
     EXPECT_EQ(practice::attacksReached(), 0);
 
     startTestRun(4);
@@ -162,7 +167,6 @@ TEST_F(Practice, AttacksReachedInRealFightsAreKeptBesideTheSave) {
 
     game::saveData.timesBeatenDieSentry = 1;
     EXPECT_EQ(practice::attacksReached(), 4);
-    game::saveData.timesBeatenDieSentry = 0;
 }
 
 // A damaged file counts no attack and is kept aside as it was, as a damaged save is.
