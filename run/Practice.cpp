@@ -62,7 +62,7 @@ void noteAttackReached(const DieSentry& boss) {
 
 // In a practice: the pause after the practised attack is its end.
 void followPractice(const DieSentry& boss) {
-    if (boss.attack != DieSentry::pauseBetween || boss.nextAttack != game::practiceAttack + 1)
+    if (!attackSurvived())
         return;
     if (!survivedToldThisRun) {
         game::hud.pushMessage(std::string(attackName(game::practiceAttack)) + " survived");
@@ -97,6 +97,13 @@ void setUpFight(DieSentry& boss) {
     }
     enterPauseBefore(boss, game::practiceAttack);
     game::musicSound.setPlayingOffset(sf::seconds(secondsBefore(game::practiceAttack)));
+}
+
+bool attackSurvived() {
+    if (game::practiceAttack == 0 || game::dieSentries.empty())
+        return false;
+    const DieSentry& boss = game::dieSentries.front();
+    return boss.attack == DieSentry::pauseBetween && boss.nextAttack == game::practiceAttack + 1;
 }
 
 void followRun() {

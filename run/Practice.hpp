@@ -30,6 +30,9 @@ void setUpFight(DieSentry& boss);
 // survived"), and the run ends a moment later.
 void followRun();
 
+// In a practice run, the chosen attack is over and the player lived through it.
+bool attackSurvived();
+
 // Seconds the run goes on after the practised attack ends, for the message.
 constexpr float momentAfter = 2.0f;
 
