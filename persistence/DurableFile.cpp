@@ -6,6 +6,7 @@
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
+#include <iostream>
 #include <sys/stat.h>
 #include <system_error>
 #include <unistd.h>
@@ -84,4 +85,12 @@ bool writeDurably(const std::string& path, const std::string& bytes) {
     }
     syncToDisk(folder.string()); // makes the rename itself durable
     return true;
+}
+
+void keepDamagedCopy(const std::string& path, const std::string& bytes, const std::string& why) {
+    const std::string copyPath = path + ".damaged";
+    const bool kept = writeDurably(copyPath, bytes);
+    std::cerr << path << ": " << why
+              << (kept ? "; the file as it was is kept in " : "; no copy of it could be written to ") << copyPath
+              << '\n';
 }

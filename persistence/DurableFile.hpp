@@ -13,3 +13,8 @@ bool writeDurably(const std::string& path, const std::string& bytes);
 // The call that makes a written file durable (fsync); tests put a failing one in
 // its place.
 extern int (*syncFileToDisk)(int fd);
+
+// A file the game could not read whole is copied as it was to path + ".damaged"
+// (the same safe way, replacing an older copy) before anything is written over it,
+// and standard error names the file, why, and where the copy went.
+void keepDamagedCopy(const std::string& path, const std::string& bytes, const std::string& why);

@@ -38,11 +38,7 @@ std::int32_t readReached(const std::string& path) {
     std::int32_t reached = 0;
     if (in >> reached && reached >= 0 && reached <= allAttacks && (in >> std::ws).eof())
         return reached;
-    const std::string copyPath = path + ".damaged";
-    const bool kept = writeDurably(copyPath, bytes);
-    std::cerr << path << ": the attacks reached could not be read"
-              << (kept ? "; the file as it was is kept in " : "; no copy of it could be written to ") << copyPath
-              << '\n';
+    keepDamagedCopy(path, bytes, "the attacks reached could not be read");
     return 0;
 }
 
