@@ -20,6 +20,9 @@
 #include "sentries/PushwaveSentry.hpp"
 #include "sentries/SentryDirector.hpp"
 
+#include <cstdlib>
+#include <iostream>
+
 namespace game {
 
 // Plain values, fixed before any object is built.
@@ -38,8 +41,23 @@ float frameTime = 0;
 bool playerPushed = false;
 bool pushAppliedThisFrame = false;
 
-const std::string gameVersion = "1.0.1";
+const std::string gameVersion = VIZOVID_VERSION; // the project version CMake builds
 std::string versionTitle = "Vizovid V" + gameVersion;
+
+namespace {
+
+// Every window, texture and shader below needs a display as it is made, and SFML
+// aborts the process where there is none: the game says so in one line instead, and
+// ends with the status main() gives a game that cannot run here.
+const bool displayFound = [] {
+    if (!compat::displayAvailable()) {
+        std::cerr << "vizovid: no display can be opened (set DISPLAY, or run it under xvfb-run)\n";
+        std::exit(4);
+    }
+    return true;
+}();
+
+} // namespace
 
 sf::Font arialFont;
 sf::Font sourceSansFont;

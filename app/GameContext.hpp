@@ -51,7 +51,7 @@ extern std::int32_t practiceAttack; // 1 to 4: the attack of the Zev Azirid a pr
 enum Difficulty : std::int32_t { Average = 1, Hard = 2, Hell = 3, BossFight = 4 };
 
 // Window, views and drawing resources.
-extern const std::string gameVersion;     // "1.0.1", recorded in every replay
+extern const std::string gameVersion;     // "1.0.1", the build's version; recorded in every replay
 extern std::string versionTitle;          // "Vizovid V1.0.1", shown by the main menu
 extern sf::Font arialFont;                // every widget's text and the FPS counter
 extern sf::Font sourceSansFont;           // the HUD clock and the death screen

@@ -4,6 +4,8 @@
 #include "app/SfmlCompat.hpp"
 
 #include <algorithm>
+#include <chrono>
+#include <cstdint>
 
 namespace input {
 
@@ -195,6 +197,14 @@ bool hasFocus(const sf::Window& window) {
 
 std::time_t calendarTime() {
     return script ? script->calendarTime : std::time(nullptr);
+}
+
+std::uint32_t freshSeed() {
+    if (script)
+        return std::uint32_t(script->calendarTime);
+    const auto now = std::chrono::system_clock::now().time_since_epoch();
+    const auto micros = std::uint64_t(std::chrono::duration_cast<std::chrono::microseconds>(now).count());
+    return std::uint32_t(micros ^ (micros >> 32));
 }
 
 sf::Vector2f mousePoint(const sf::RenderWindow& window) {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <SFML/Graphics.hpp>
+#include <cstdint>
 #include <ctime>
 #include <functional>
 #include <vector>
@@ -77,6 +78,10 @@ sf::Vector2f mousePoint(const sf::RenderWindow& window);
 // Seconds since the epoch, as time(): the bomb sentries reseed rand() with it.
 // Under a script it is the script's fixed calendarTime, so a scripted run repeats.
 std::time_t calendarTime();
+
+// A seed for a run: the calendar clock's microseconds, folded to 32 bits, so that
+// two runs started within a second open differently. Under a script, its calendarTime.
+std::uint32_t freshSeed();
 
 // Measures time like sf::Clock, but reads the clock of this module, so that a
 // scripted test decides how long each frame lasts.

@@ -3,8 +3,7 @@
 
 #include "app/GameContext.hpp"
 #include "persistence/SaveData.hpp"
-#include "run/Replay.hpp"
-#include "run/ReplayShelf.hpp"
+#include "replay/Replay.hpp"
 #include "run/RunLoop.hpp"
 #include "run/RunSetup.hpp"
 #include "screens/DeathScreen.hpp"
@@ -25,24 +24,12 @@ void runScreens() {
 
 namespace {
 
-// The run that just ended goes to the replays, before any screen books it.
-void keepTheRun() {
-    const ReplayEnding ending = game::bossBeaten        ? ReplayEnding::Victory
-                                : game::showDeathScreen ? ReplayEnding::Death
-                                                        : ReplayEnding::Left;
-    const Replay run = replay::finishRecording(ending);
-    // The death screen raises the best time by the same rule.
-    const float* best = game::saveData.bestTimeOf(game::difficulty);
-    const bool newBest = ending == ReplayEnding::Death && best && game::player.runTime > *best;
-    keepRun(run, newBest);
-}
-
-// A practice counts for nothing: what it added to the statistics is taken back, and
+// A practice counts for nothing: the save's record is put back as it was, and
 // neither screen of a fight's end follows. A practice that ended by itself, by the
 // player's death or by the end of its attack, goes back to the practice screen;
 // "Back" there leads to the main menu. "Restart" plays the same practice again.
-void endPractice(const RunStatistics& before) {
-    before.putBack(game::saveData);
+void endPractice(const SaveData& recordBefore) {
+    game::saveData = recordBefore;
     const bool endedByItself = game::showDeathScreen;
     resetRun();
     if (endedByItself && !practiceScreen())
@@ -52,14 +39,15 @@ void endPractice(const RunStatistics& before) {
 } // namespace
 
 void playOneRun() {
-    const RunStatistics before = RunStatistics::of(game::saveData);
-    replay::startRecording();
+    const SaveData recordBefore = game::saveData;
+    replay::record();
     startRun();
     game::runActive = true;
     runLoop();
-    keepTheRun();
+    // The run that just ended goes to the replays before any screen books it.
+    replay::keep(replay::finish());
     if (game::practiceAttack != 0)
-        return endPractice(before);
+        return endPractice(recordBefore);
     // Beating the boss ends the run by the player's death too, but earns the
     // victory screen instead. A run left through the pause menu shows neither.
     if (game::showDeathScreen && !game::bossBeaten)

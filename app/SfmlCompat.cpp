@@ -1,8 +1,12 @@
-// What differs between SFML 2.5, 2.6 and 3, spelt once for each.
+// What differs between SFML 2.5, 2.6 and 3, and between systems, spelt once for each.
 #include "app/SfmlCompat.hpp"
 
 #include <cmath>
 #include <cstdint>
+#include <cstring>
+#if defined(__linux__) || defined(__FreeBSD__)
+#include <dlfcn.h>
+#endif
 
 namespace compat {
 
@@ -287,5 +291,51 @@ void Sound::play() {
     if (buffer && buffer->getSampleCount() > 0)
         sf::Sound::play();
 }
+
+std::string buildDescription() {
+#if defined(_WIN32)
+    const std::string system = "Windows";
+#elif defined(__APPLE__)
+    const std::string system = "macOS";
+#elif defined(__linux__)
+    const std::string system = "Linux";
+#else
+    const std::string system = "another system";
+#endif
+#if defined(__x86_64__) || defined(_M_X64)
+    const std::string processor = "x86-64";
+#elif defined(__aarch64__) || defined(_M_ARM64)
+    const std::string processor = "arm64";
+#elif defined(__i386__) || defined(_M_IX86)
+    const std::string processor = "x86";
+#else
+    const std::string processor = "another processor";
+#endif
+    return system + " " + processor + ", SFML " + std::to_string(SFML_VERSION_MAJOR);
+}
+
+#if defined(__linux__) || defined(__FreeBSD__)
+// libX11 is asked at run time, so that the game needs no X headers to build.
+bool displayAvailable() {
+    void* x11 = dlopen("libX11.so.6", RTLD_LAZY | RTLD_LOCAL);
+    if (!x11)
+        return false;
+    void* (*openDisplay)(const char*) = nullptr;
+    int (*closeDisplay)(void*) = nullptr;
+    void* const openSymbol = dlsym(x11, "XOpenDisplay");
+    void* const closeSymbol = dlsym(x11, "XCloseDisplay");
+    std::memcpy(&openDisplay, &openSymbol, sizeof openSymbol);
+    std::memcpy(&closeDisplay, &closeSymbol, sizeof closeSymbol);
+    void* const display = openDisplay && closeDisplay ? openDisplay(nullptr) : nullptr;
+    if (display)
+        closeDisplay(display);
+    dlclose(x11);
+    return display != nullptr;
+}
+#else
+bool displayAvailable() {
+    return true;
+}
+#endif
 
 } // namespace compat

@@ -96,4 +96,12 @@ bool loadSamples(sf::SoundBuffer& buffer, const std::int16_t* samples, std::uint
                  unsigned sampleRate);
 bool openSoundFile(sf::OutputSoundFile& file, const std::string& path, unsigned sampleRate, unsigned channels);
 
+// What shapes a run's floats besides the game itself: the system, the processor and
+// SFML's major version, as "Linux x86-64, SFML 2".
+std::string buildDescription();
+
+// Whether a window and textures can be made: on X11 systems, whether the display can
+// be opened. SFML would abort the process at its first texture otherwise.
+bool displayAvailable();
+
 } // namespace compat

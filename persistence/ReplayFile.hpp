@@ -35,10 +35,19 @@ std::string describeDifference(const ReplayCheck& played, const ReplayCheck& kep
 enum class ReplayEnding : std::uint8_t { Death = 1, Victory = 2, Left = 3 };
 
 // The longest step a replay frame keeps: 1/60 s, the run's cap, in microseconds.
+// The shortest is 1: no frame of a run takes no time at all.
 constexpr std::uint16_t replayMaxMicroseconds = 16667;
+
+// Eight hours at 300 frames a second: far beyond any run, and a bound on what the
+// reader may allocate (about 50 MB for the frames).
+constexpr std::uint32_t replayMaxFrames = 8'640'000;
+// A twenty-minute run takes well under a megabyte; anything far bigger is refused
+// before it is read.
+constexpr std::uintmax_t replayMaxFileBytes = 16u << 20;
 
 struct Replay {
     std::string gameVersion;             // of the game that recorded it, "1.0.1"
+    std::string build;                   // what else shapes its floats: "Linux x86-64, SFML 2"; "" before format 2
     std::int32_t difficulty = 0;         // 1 Average, 2 Hard, 3 HELL, 4 the boss fight
     std::uint32_t seed = 0;              // rand() was seeded with it as the run started
     float startFrameTime = 0;            // seconds: the frame time the run's set-up read
@@ -56,6 +65,7 @@ constexpr std::uint32_t replayCheckInterval = 300;
 
 std::string encodeReplay(const Replay& replay);
 // False, with one line in error saying what is wrong, for anything that is not a
-// whole replay of this format.
+// whole replay that this game's recorder could have written. Formats 1 and 2 read.
 bool decodeReplay(const std::string& bytes, Replay& replay, std::string& error);
+// The same for a file; only a regular file of at most replayMaxFileBytes is read.
 bool readReplay(const std::string& path, Replay& replay, std::string& error);

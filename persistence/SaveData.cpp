@@ -34,19 +34,6 @@ void countOnce(std::int32_t& counter) {
         counter++;
 }
 
-RunStatistics RunStatistics::of(const SaveData& save) {
-    return {save.timeSpentDodging, save.timeSpentDodgingDieSentry, save.distanceTravelled,
-            save.timesHitByProjectile, save.timesAttemptedDieSentry};
-}
-
-void RunStatistics::putBack(SaveData& save) const {
-    save.timeSpentDodging = timeSpentDodging;
-    save.timeSpentDodgingDieSentry = timeSpentDodgingDieSentry;
-    save.distanceTravelled = distanceTravelled;
-    save.timesHitByProjectile = timesHitByProjectile;
-    save.timesAttemptedDieSentry = timesAttemptedDieSentry;
-}
-
 SaveData::SaveData() : SaveData(std::string("Data/save.zn")) {}
 
 SaveData::SaveData(const std::string& path) : savePath(path) {

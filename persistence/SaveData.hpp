@@ -46,19 +46,6 @@ struct SaveData {
     float* bestTimeOf(std::int32_t difficulty);
 };
 
-// What a run adds to the save's statistics. A run that counts for nothing (a replay
-// played back, a practice) takes them before and puts them back after.
-struct RunStatistics {
-    float timeSpentDodging = 0;
-    float timeSpentDodgingDieSentry = 0;
-    float distanceTravelled = 0;
-    std::int32_t timesHitByProjectile = 0;
-    std::int32_t timesAttemptedDieSentry = 0;
-
-    static RunStatistics of(const SaveData& save);
-    void putBack(SaveData& save) const;
-};
-
 // Adds one to a lifetime counter. A counter at the int limit, as an edited or old
 // save may hold it, stays there instead of wrapping round to negative.
 void countOnce(std::int32_t& counter);

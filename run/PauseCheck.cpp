@@ -4,8 +4,8 @@
 #include "app/GameContext.hpp"
 #include "app/Input.hpp"
 #include "app/SfmlCompat.hpp"
+#include "replay/Replay.hpp"
 #include "run/Player.hpp"
-#include "run/Replay.hpp"
 #include "screens/PauseMenu.hpp"
 
 void checkPauseAndMove() {

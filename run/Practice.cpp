@@ -6,8 +6,8 @@
 #include "boss/DieSentry.hpp"
 #include "persistence/DurableFile.hpp"
 #include "persistence/SaveData.hpp"
+#include "replay/Replay.hpp"
 #include "run/Hud.hpp"
-#include "run/Replay.hpp"
 
 #include <filesystem>
 #include <fstream>

@@ -12,8 +12,8 @@
 #include "run/Hud.hpp"
 #include "run/PauseCheck.hpp"
 #include "run/Player.hpp"
+#include "replay/Replay.hpp"
 #include "run/Practice.hpp"
-#include "run/Replay.hpp"
 #include "sentries/BombSentry.hpp"
 #include "sentries/BulletSentry.hpp"
 #include "sentries/HomingSentry.hpp"
@@ -115,7 +115,7 @@ void drawSentries(const std::vector<Sentry>& sentries) {
 
 } // namespace
 
-void drawRunFrame() {
+void drawRunPicture() {
     game::window.clear(backgroundColour);
     game::window.setView(game::gameView);
     if (game::difficulty == game::BossFight)
@@ -139,6 +139,10 @@ void drawRunFrame() {
     game::window.draw(game::arenaFrame);
     if (game::showFps)
         game::window.draw(game::fpsText);
+}
+
+void drawRunFrame() {
+    drawRunPicture();
     game::window.display();
 }
 

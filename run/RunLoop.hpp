@@ -5,8 +5,10 @@
 // drain the window's events.
 void updateRunFrame();
 
-// Draws the arena through the game view and the HUD through the screen view.
+// Draws the arena through the game view and the HUD through the screen view, and
+// shows the picture; drawRunPicture() leaves it unshown, for a screen to draw over.
 void drawRunFrame();
+void drawRunPicture();
 
 // Runs frames until one ends with runActive cleared; the frame that clears it is
 // still finished and drawn.

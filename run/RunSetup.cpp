@@ -43,18 +43,9 @@ void startRun() {
 
 void resetRun() {
     // clear() keeps each vector's capacity for the next run.
-    game::bulletSentries.clear();
-    game::homingSentries.clear();
-    game::bombSentries.clear();
-    game::pushwaveSentries.clear();
-    game::dieSentries.clear();
-    game::laserSentries.clear();
-    game::lasers.clear();
-    game::bullets.clear();
-    game::homingProjectiles.clear();
-    game::bombs.clear();
-    game::pushwaves.clear();
-    game::bossBullets.clear();
+    const auto empty = [](auto& records) { records.clear(); };
+    forEachSentryList(empty);
+    forEachProjectileList(empty);
     game::musicSound.stop();
     game::arenaFrame.setOutlineColor(sf::Color::White);
     game::bossBeaten = false;

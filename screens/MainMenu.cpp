@@ -8,6 +8,7 @@
 #include "app/Input.hpp"
 #include "app/SfmlCompat.hpp"
 #include "persistence/SaveData.hpp"
+#include "replay/Replay.hpp"
 #include "screens/DifficultyScreen.hpp"
 #include "screens/SettingsScreen.hpp"
 #include "screens/SkinScreen.hpp"
@@ -39,7 +40,7 @@ compat::Text makeVersionText() {
 void mainMenu() {
     const input::ScreenScope scope; // a press held from the screen before waits for a release
     game::frameClock.restart();
-    game::saveData.save();
+    replay::saveWithBestRuns();
 
     const compat::Sprite logo = makeLogo();
     Button play(960, 540, 600, 100, "Play", sf::Color::White, 5);
@@ -82,7 +83,7 @@ void mainMenu() {
                 screenTimer = 0;
             }
             if (input::keyHeld(sf::Keyboard::Key::Escape) && screenTimer > 0.4f) {
-                game::saveData.save();
+                replay::saveWithBestRuns();
                 game::appRunning = false;
                 return;
             }

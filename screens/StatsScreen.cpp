@@ -7,12 +7,14 @@
 #include "app/Input.hpp"
 #include "app/SfmlCompat.hpp"
 #include "persistence/SaveData.hpp"
+#include "replay/Replay.hpp"
 #include "run/Hud.hpp"
-#include "run/ReplayShelf.hpp"
-#include "screens/ReplayScreen.hpp"
 #include "ui/Button.hpp"
 #include "ui/FocusRing.hpp"
 #include "ui/Text.hpp"
+
+#include <locale>
+#include <sstream>
 
 namespace {
 
@@ -44,28 +46,48 @@ const char* const difficultyNames[] = {"", "Average", "Hard", "HELL", "the Zev A
 // A kept replay on offer, with the line of the statistics it stands beside.
 struct Offer {
     Replay replay;
-    std::string line; // the start of its line in the text
+    std::string line;  // the start of its line in the text
+    std::string title; // what the replay screen calls it
     Button watch;
 };
 
-// The replays kept that read whole, each beside its line: the best times, the
-// latest victory, and the last run, which has a line of its own.
+// A time as the save writes it, to six digits.
+std::string asSaved(float seconds) {
+    std::ostringstream text;
+    text.imbue(std::locale::classic());
+    text.precision(6);
+    text << seconds;
+    return text.str();
+}
+
+// The replays kept that read whole, each beside its line: the latest victory, the
+// best times, and the last run, which has a line of its own. A best run stands
+// beside a best time only when it is that very run.
 std::vector<Offer> keptOffers(std::string& text) {
-    const std::pair<KeptReplay, const char*> lines[] = {
-        {KeptReplay::LatestVictory, "Times beaten the Zev Azirid"},
-        {KeptReplay::BestAverage, "Highest time on Average"},
-        {KeptReplay::BestHard, "Highest time on Hard"},
-        {KeptReplay::BestHell, "Highest time on HELL"},
-        {KeptReplay::Last, "Last run"}};
+    using replay::Kept;
+    const std::pair<Kept, const char*> lines[] = {{Kept::LatestVictory, "Times beaten the Zev Azirid"},
+                                                  {Kept::BestAverage, "Highest time on Average"},
+                                                  {Kept::BestHard, "Highest time on Hard"},
+                                                  {Kept::BestHell, "Highest time on HELL"},
+                                                  {Kept::Last, "Last run"}};
     std::vector<Offer> offers;
     for (const auto& [which, line] : lines) {
         Replay replay;
-        if (!loadKeptReplay(which, replay))
+        if (!replay::load(which, replay))
             continue;
-        if (which == KeptReplay::Last)
-            text += "\n\n\nLast run: " + std::string(difficultyNames[replay.difficulty]) + ", "
-                    + formatTime(truncateToInt32(replay.runTime()));
-        offers.push_back({std::move(replay), line, Button(0, 0, 150, 46, "Watch", sf::Color::White, 3)});
+        const std::string name = difficultyNames[replay.difficulty];
+        const std::string time = wholeSeconds(replay.runTime());
+        std::string title = "Replay: latest victory over the Zev Azirid, " + time;
+        if (which == Kept::Last) {
+            text += "\n\n\nLast run: " + name + ", " + time;
+            title = "Replay: last run, " + name + ", " + time;
+        } else if (which != Kept::LatestVictory) {
+            const float* best = game::saveData.bestTimeOf(replay.difficulty);
+            if (!best || asSaved(*best) != asSaved(replay.runTime()))
+                continue;
+            title = "Replay: " + name + ", best " + time;
+        }
+        offers.push_back({std::move(replay), line, title, Button(0, 0, 150, 46, "Watch", sf::Color::White, 3)});
     }
     return offers;
 }
@@ -104,7 +126,7 @@ void statsScreen() {
         for (Offer& offer : offers) {
             offer.watch.updateHover();
             if (offer.watch.isClicked())
-                watchReplay(offer.replay);
+                replay::watch(offer.replay, offer.title);
         }
 
         beginScreenPicture();

@@ -8,6 +8,7 @@
 #include "app/Input.hpp"
 #include "app/SfmlCompat.hpp"
 #include "persistence/SaveData.hpp"
+#include "replay/Replay.hpp"
 #include "ui/Button.hpp"
 #include "ui/FocusRing.hpp"
 #include "ui/Text.hpp"
@@ -28,7 +29,7 @@ void victoryScreen() {
     const bool skinNewlyUnlocked = !game::saveData.rgbSkinUnlocked;
     countOnce(game::saveData.timesBeatenDieSentry);
     game::saveData.rgbSkinUnlocked = true;
-    game::saveData.save();
+    replay::saveWithBestRuns();
 
     Button back(px, py + 200, w * 0.5f, h / 10, "Go back To Main Menu", sf::Color::White, 5);
 

@@ -3,8 +3,8 @@
 
 #include "app/GameContext.hpp"
 #include "app/SfmlCompat.hpp"
+#include "replay/Replay.hpp"
 #include "run/Geometry.hpp"
-#include "run/Replay.hpp"
 #include "run/SoundPool.hpp"
 
 #include <cstdlib>

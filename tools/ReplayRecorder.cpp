@@ -1,15 +1,19 @@
 // Records a replay with the game's own run loop and a simple dodging player:
-//   replay_recorder DIFFICULTY SECONDS SEED FILE
+//   replay_recorder DIFFICULTY SECONDS SEED FILE [--rough]
 // From the repository root (the real textures decide the hits). The player steers
 // away from what is near; the run is left through the pause after SECONDS, or
 // ends by death or, in the boss fight, victory. The clock is scripted: a frame
-// lasts 1/120 s, so a recording repeats exactly.
+// lasts 1/120 s, so a recording repeats exactly. --rough records what a real
+// machine does besides: frames of uneven length, some beyond the cap, a first frame
+// time that is not 0, a stretch without the focus, and a pad lost mid-run, which
+// opens the pause menu until the pad is back and its Start pressed.
 #include "app/Assets.hpp"
 #include "app/GameContext.hpp"
 #include "app/SfmlCompat.hpp"
+#include "app/Display.hpp"
 #include "persistence/DurableFile.hpp"
+#include "replay/Replay.hpp"
 #include "run/Geometry.hpp"
-#include "run/Replay.hpp"
 #include "run/RunLoop.hpp"
 #include "run/RunSetup.hpp"
 
@@ -101,13 +105,41 @@ std::vector<sf::Keyboard::Key> chooseKeys() {
     return held;
 }
 
+bool rough = false;
+
+// What a rough machine does around run frame f: its step, the focus, the pad.
+constexpr std::size_t focusLostFrom = 600, focusBackAt = 780, padLostAt = 1500;
+sf::Time roughStep(std::size_t f) {
+    if (f % 97 == 13)
+        return sf::microseconds(40000); // a hitch: the run caps it at 1/60 s
+    return sf::microseconds(3000 + std::int64_t(f * 2654435761u % 9000));
+}
+
+void roughen(input::Script& script, std::size_t f) {
+    script.frameStep = roughStep(f);
+    script.focus = f < focusLostFrom || f >= focusBackAt;
+    script.pad.connected = f != padLostAt; // back in the pause menu it opens
+}
+
+// In the pause menu that the lost pad opened: the pad comes back, then its Start
+// continues the run.
+void pressStartOnceBack(input::Script& script, int& menuFrames) {
+    if (++menuFrames == 20)
+        script.pad.connected = true;
+    if (menuFrames == 30)
+        script.pad.buttons = {input::pad::Start};
+}
+
 // Plays a fresh run from the plan, one set of keys a frame; past the plan's end the
 // dodging player chooses, and its choices join the plan. Stops at the end of the
 // run or after the seconds. Returns the frames played.
 std::size_t attempt(input::Script& script, std::vector<std::vector<sf::Keyboard::Key>>& plan, float seconds) {
     resetRun();
-    game::frameTime = 0;
-    replay::startRecording();
+    game::frameTime = rough ? 0.0123f : 0;
+    if (rough)
+        roughen(script, 0);
+    input::endFrame(); // the pad, if any, is seen connected before the run
+    replay::record();
     startRun();
     game::runActive = true;
     // As if a screen had just ended a frame: the first run frame lasts one step.
@@ -117,20 +149,35 @@ std::size_t attempt(input::Script& script, std::vector<std::vector<sf::Keyboard:
     while (game::runActive && game::player.runTime < seconds) {
         if (frame == plan.size())
             plan.push_back(chooseKeys());
-        script.keys = plan[frame++];
+        script.keys = plan[frame];
+        if (rough)
+            roughen(script, frame);
+        int menuFrames = 0;
+        script.onFrameEnd = [&] {
+            if (rough && frame == padLostAt)
+                pressStartOnceBack(script, menuFrames);
+        };
         updateRunFrame();
+        script.pad.buttons.clear();
+        frame++;
     }
+    script.onFrameEnd = nullptr;
     return frame;
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 5) {
-        std::cerr << "usage: replay_recorder DIFFICULTY SECONDS SEED FILE\n";
+    rough = argc == 6 && std::string(argv[5]) == "--rough";
+    if (argc != 5 && !rough) {
+        std::cerr << "usage: replay_recorder DIFFICULTY SECONDS SEED FILE [--rough]\n";
         return 2;
     }
     const float seconds = float(std::atof(argv[2]));
+    if (rough) {
+        applyDisplaySettings(true); // the pause menu draws over the window
+        setUpViews();
+    }
     loadAssets();
     input::Script script;
     script.frameStep = sf::microseconds(8333);
@@ -169,12 +216,9 @@ int main(int argc, char** argv) {
         if (tries % 100 == 99)
             std::cerr << tries + 1 << " tries, the furthest " << furthest << " frames\n";
     }
-    const ReplayEnding ending = game::bossBeaten ? ReplayEnding::Victory
-                                : game::runActive ? ReplayEnding::Left
-                                                  : ReplayEnding::Death;
-    const Replay run = replay::finishRecording(ending);
+    const Replay run = replay::finish();
     std::cout << argv[4] << ": " << run.steps.size() << " frames, " << run.runTime() << " s, health "
-              << game::player.health << ", ending " << int(ending) << '\n';
+              << game::player.health << ", ending " << int(run.ending) << '\n';
     const bool written = writeDurably(argv[4], encodeReplay(run));
     resetRun();
     return written ? 0 : 1;

@@ -5,7 +5,6 @@
 #include "boss/DieSentry.hpp"
 #include "persistence/SaveData.hpp"
 #include "run/Practice.hpp"
-#include "run/Replay.hpp"
 #include "run/RunSetup.hpp"
 #include "support/RunScenario.hpp"
 #include "support/ScreenDriver.hpp"

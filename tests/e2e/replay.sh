@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # A run played by hand is recorded: "Play", "Average", a few seconds of steering
 # with a pause in the middle, "Quit To Main Menu". The last-run replay must then
-# play out exactly as it was played, and a damaged copy of it must be refused in
-# one line, without a crash.
+# play out exactly as it was played; a damaged copy of it, and files that are no
+# replay or never end, must each be refused in one line, without a crash; and
+# without a display the verifier says so in one line.
 set -uo pipefail
 game=$1 source_dir=$2
 . "$(dirname "$0")/lib.sh"
@@ -27,7 +28,19 @@ last=Data/replays/last.vzr
 [ -s "$last" ] || fail "no replay of the run"
 "$game" --verify-replay "$last" > verify.log 2>&1 || fail "the replay does not play out: $(cat verify.log)"
 head -c 200 "$last" > cut.vzr
-"$game" --verify-replay cut.vzr > cut.log 2>&1
-[ $? -eq 2 ] || fail "a cut replay was not refused: $(cat cut.log)"
-[ "$(wc -l < cut.log)" -eq 1 ] || fail "a cut replay took more than a line: $(cat cut.log)"
+truncate -s 2G huge.vzr
+mkfifo pipe.vzr
+mkdir folder.vzr
+# Each must be refused with status 3 (unreadable) in one line; a hang ends at the
+# timeout, which the status then shows.
+for hostile in cut.vzr huge.vzr /dev/zero pipe.vzr folder.vzr; do
+    timeout 20 "$game" --verify-replay "$hostile" > hostile.log 2>&1
+    status=$?
+    [ $status -eq 3 ] || fail "$hostile was not refused as unreadable (status $status): $(head -c 300 hostile.log)"
+    [ "$(wc -l < hostile.log)" -eq 1 ] || fail "$hostile took more than a line: $(head -c 300 hostile.log)"
+done
+env -u DISPLAY "$game" --verify-replay "$last" > nodisplay.log 2>&1
+status=$?
+[ $status -eq 4 ] || fail "without a display the verifier ended with status $status: $(cat nodisplay.log)"
+grep -q "no display" nodisplay.log || fail "without a display the verifier said: $(cat nodisplay.log)"
 echo "replay: ok ($(cat verify.log))"

@@ -4,8 +4,13 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstring>
+#include <filesystem>
+#include <fstream>
 #include <functional>
+#include <sys/stat.h>
+#include <zlib.h>
 
 namespace {
 
@@ -18,7 +23,7 @@ Replay sampleRun() {
     run.startFrameTime = 0.0123f;
     run.ending = ReplayEnding::Death;
     for (std::uint16_t i = 0; i < 301; i++) {
-        run.steps.push_back(std::uint16_t(i * 55 % (replayMaxMicroseconds + 1)));
+        run.steps.push_back(std::uint16_t(1 + i * 55 % replayMaxMicroseconds));
         run.inputs.push_back(std::uint8_t(i % (replayInput::all + 1)));
     }
     run.clockReads = {1765000000, -1};
@@ -64,14 +69,28 @@ TEST(ReplayFile, TwentyMinutesAtTheDefaultFrameRateTakeWellUnderAMegabyte) {
     EXPECT_LT(encodeReplay(run).size(), 600'000u);
 }
 
+// Where sampleRun()'s file holds its counts: after the magic, the format, the two
+// texts, the difficulty, the seed, the first frame time and the ending; after two
+// clock reads; after two checks.
+constexpr std::size_t clockReadCountAt = 35, checkCountAt = 55, frameCountAt = 115;
+
+void putNumber(std::string& bytes, std::size_t offset, std::uint32_t value) {
+    for (int i = 0; i < 4; i++)
+        bytes[offset + i] = char(value >> (8 * i));
+}
+
+// A good file with the 32 bits at offset replaced, its checksum made right again, as
+// a hostile file would be.
+std::string withNumber(std::string bytes, std::size_t offset, std::uint32_t value) {
+    putNumber(bytes, offset, value);
+    const std::size_t size = bytes.size() - 4;
+    putNumber(bytes, size, std::uint32_t(crc32(0, reinterpret_cast<const Bytef*>(bytes.data()), uInt(size))));
+    return bytes;
+}
+
 // Each row damages a good file one way; every one must be refused with its reason.
 TEST(ReplayFile, AnythingButAWholeReplayIsRefusedWithItsReason) {
     const std::string good = encodeReplay(sampleRun());
-    const auto withFormat = [&](std::uint8_t format) {
-        std::string bytes = good;
-        bytes[14] = char(format);
-        return bytes;
-    };
     const auto encoded = [](const std::function<void(Replay&)>& change) {
         Replay run = sampleRun();
         change(run);
@@ -87,11 +106,21 @@ TEST(ReplayFile, AnythingButAWholeReplayIsRefusedWithItsReason) {
         {"cut after the name", good.substr(0, 20), "checksum"},
         {"cut one byte short", good.substr(0, good.size() - 1), "checksum"},
         {"one byte flipped", std::string(good).replace(40, 1, 1, char(good[40] ^ 1)), "checksum"},
-        {"another format", withFormat(2), "format 2; this game reads format 1"},
+        {"a later format", withNumber(good, 14, 3), "format 3; this game reads formats 1 to 2"},
+        {"no format", withNumber(good, 14, 0), "format 0"},
+        {"more clock reads than bytes", withNumber(good, clockReadCountAt, 1u << 31), "more clock reads than bytes"},
+        {"more checks than bytes", withNumber(good, checkCountAt, 1u << 31), "more checks than bytes"},
+        {"8 million frames in a small file", withNumber(good, frameCountAt, 8'000'000), "no frames it could play"},
         {"no such difficulty", encoded([](Replay& r) { r.difficulty = 5; }), "no difficulty"},
         {"no such ending", encoded([](Replay& r) { r.ending = ReplayEnding(0); }), "no difficulty or ending"},
         {"no frames", encoded([](Replay& r) { r.steps.clear(); }), "no frames"},
         {"a step beyond the cap", encoded([](Replay& r) { r.steps[7] = replayMaxMicroseconds + 1; }), "frame 7"},
+        {"a frame of no time", encoded([](Replay& r) { r.steps[8] = 0; }), "frame 8"},
+        {"a first frame time of no number", encoded([](Replay& r) { r.startFrameTime = NAN; }), "first frame"},
+        {"an endless first frame time", encoded([](Replay& r) { r.startFrameTime = INFINITY; }), "first frame"},
+        {"a first frame time below zero", encoded([](Replay& r) { r.startFrameTime = -0.5f; }), "first frame"},
+        {"a run clock of no number", encoded([](Replay& r) { r.checks[1].runTime = NAN; }), "frame 301"},
+        {"a player nowhere", encoded([](Replay& r) { r.checks[0].x = -INFINITY; }), "frame 300"},
         {"an input no device gives", encoded([](Replay& r) { r.inputs[9] = 64; }), "frame 9"},
         {"a check missing", encoded([](Replay& r) { r.checks.pop_back(); }), "checks"},
         {"checks out of order", encoded([](Replay& r) { std::swap(r.checks[0], r.checks[1]); }), "out of order"},
@@ -115,6 +144,37 @@ TEST(ReplayFile, ADifferenceNamesWhatDiffers) {
     EXPECT_EQ(describeDifference(moved, kept), "the player is at (100.5, 200), the replay has (100, 200)");
     EXPECT_EQ(describeDifference(hurt, kept), "health is 880, the replay has 940");
     EXPECT_EQ(describeDifference(crowded, kept), "18 projectiles, the replay has 17");
+}
+
+// Only a regular file of a replay's size is read: a pipe, a device or a folder may
+// never end, and a huge file would be read whole.
+TEST(ReplayFile, OnlyARegularFileOfAReplaysSizeIsRead) {
+    const std::string folder = testing::TempDir() + "replay-files";
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directories(folder + "/a folder");
+    ASSERT_EQ(mkfifo((folder + "/a pipe").c_str(), 0600), 0);
+    std::ofstream(folder + "/a replay", std::ios::binary) << encodeReplay(sampleRun());
+    std::ofstream(folder + "/huge", std::ios::binary) << encodeReplay(sampleRun());
+    std::filesystem::resize_file(folder + "/huge", replayMaxFileBytes + 1);
+    const struct {
+        const char* name;
+        std::string path;
+        const char* reason; // "" when it reads
+    } rows[] = {
+        {"a replay", folder + "/a replay", ""},
+        {"no file", folder + "/none", "cannot be opened"},
+        {"a folder", folder + "/a folder", "not a regular file"},
+        {"a pipe", folder + "/a pipe", "not a regular file"},
+        {"an endless device", "/dev/zero", "not a regular file"},
+        {"a replay grown too big", folder + "/huge", "too big"},
+    };
+    for (const auto& row : rows) {
+        Replay read;
+        std::string error;
+        EXPECT_EQ(readReplay(row.path, read, error), *row.reason == 0) << row.name;
+        EXPECT_NE(error.find(row.reason), std::string::npos) << row.name << ": " << error;
+    }
+    std::filesystem::remove_all(folder);
 }
 
 } // namespace

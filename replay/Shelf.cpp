@@ -1,0 +1,76 @@
+// The kept runs, and which runs are kept.
+#include "replay/Replay.hpp"
+
+#include "app/GameContext.hpp"
+#include "persistence/DurableFile.hpp"
+#include "persistence/SaveData.hpp"
+
+#include <filesystem>
+#include <iostream>
+#include <optional>
+
+namespace replay {
+
+namespace {
+
+// A new best run of each difficulty, until the save that holds its time is written.
+std::optional<Replay> waitingBest[3];
+
+Kept bestOf(std::int32_t difficulty) {
+    return Kept(int(Kept::BestAverage) + difficulty - game::Average);
+}
+
+void write(Kept which, const Replay& run) {
+    const std::string path = pathOf(which);
+    if (!path.empty() && !writeDurably(path, encodeReplay(run)))
+        std::cerr << path << ": the replay could not be written\n";
+}
+
+} // namespace
+
+std::string pathOf(Kept which) {
+    static const char* const names[] = {"last", "best-average", "best-hard", "best-hell", "first-victory",
+                                        "latest-victory"};
+    if (game::folders.savePath.empty())
+        return "";
+    const std::filesystem::path folder = std::filesystem::path(game::folders.savePath).parent_path() / "replays";
+    return (folder / (std::string(names[int(which)]) + ".vzr")).string();
+}
+
+void keep(const Replay& run) {
+    if (run.steps.size() > replayMaxFrames) {
+        std::cerr << "The run was too long to keep as a replay\n";
+        return;
+    }
+    write(Kept::Last, run);
+    // The death screen raises the best time by the same rule, after this.
+    const float* best = game::saveData.bestTimeOf(run.difficulty);
+    if (run.ending == ReplayEnding::Death && best && run.runTime() > *best)
+        waitingBest[run.difficulty - game::Average] = run;
+    if (run.ending == ReplayEnding::Victory) {
+        std::error_code missing;
+        if (!std::filesystem::exists(pathOf(Kept::FirstVictory), missing))
+            write(Kept::FirstVictory, run);
+        write(Kept::LatestVictory, run);
+    }
+}
+
+bool saveWithBestRuns() {
+    if (!game::saveData.save())
+        return false;
+    for (std::int32_t difficulty = game::Average; difficulty <= game::Hell; difficulty++) {
+        std::optional<Replay>& run = waitingBest[difficulty - game::Average];
+        if (run)
+            write(bestOf(difficulty), *run);
+        run.reset();
+    }
+    return true;
+}
+
+bool load(Kept which, Replay& replay) {
+    const std::string path = pathOf(which);
+    std::string error;
+    return !path.empty() && readReplay(path, replay, error);
+}
+
+} // namespace replay
