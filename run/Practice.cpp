@@ -99,7 +99,8 @@ bool attackSurvived() {
     if (game::practiceAttack == 0 || game::dieSentries.empty())
         return false;
     const DieSentry& boss = game::dieSentries.front();
-    return boss.attack == DieSentry::pauseBetween && boss.nextAttack == game::practiceAttack + 1;
+    return boss.attack == DieSentry::pauseBetween && boss.nextAttack == game::practiceAttack + 1
+           && game::player.health >= 1;
 }
 
 void followRun() {

@@ -30,7 +30,8 @@ void setUpFight(DieSentry& boss);
 // survived"), and the run ends a moment later.
 void followRun();
 
-// In a practice run, the chosen attack is over and the player lived through it.
+// In a practice run, the chosen attack is over and the player lives: the practice
+// is won (a replay of it ends in victory).
 bool attackSurvived();
 
 // Seconds the run goes on after the practised attack ends, for the message.

@@ -6,6 +6,7 @@
 #include "app/GameContext.hpp"
 #include "app/Input.hpp"
 #include "app/SfmlCompat.hpp"
+#include "boss/DieSentry.hpp"
 #include "persistence/SaveData.hpp"
 #include "replay/Replay.hpp"
 #include "run/Hud.hpp"
@@ -20,6 +21,15 @@ namespace {
 
 std::string wholeSeconds(float seconds) {
     return formatTime(truncateToInt32(seconds));
+}
+
+const char* const difficultyNames[] = {"", "Average", "Hard", "HELL", "the Zev Azirid"};
+
+// "Hard", or "practice, Bounce waves".
+std::string runName(const Replay& run) {
+    if (run.practiceAttack != 0)
+        return "practice, " + std::string(attackName(run.practiceAttack));
+    return difficultyNames[run.difficulty];
 }
 
 } // namespace
@@ -39,9 +49,11 @@ std::string statsText(const SaveData& s) {
            + "\n\nHighest time on HELL difficulty: " + wholeSeconds(s.bestTimeHell);
 }
 
-namespace {
+std::string lastRunLine(const Replay& run) {
+    return "Last run: " + runName(run) + ", " + wholeSeconds(run.runTime());
+}
 
-const char* const difficultyNames[] = {"", "Average", "Hard", "HELL", "the Zev Azirid"};
+namespace {
 
 // A kept replay on offer, with the line of the statistics it stands beside.
 struct Offer {
@@ -75,11 +87,11 @@ std::vector<Offer> keptOffers(std::string& text) {
         Replay replay;
         if (!replay::load(which, replay))
             continue;
-        const std::string name = difficultyNames[replay.difficulty];
+        const std::string name = runName(replay);
         const std::string time = wholeSeconds(replay.runTime());
         std::string title = "Replay: latest victory over the Zev Azirid, " + time;
         if (which == Kept::Last) {
-            text += "\n\n\nLast run: " + name + ", " + time;
+            text += "\n\n\n" + lastRunLine(replay);
             title = "Replay: last run, " + name + ", " + time;
         } else if (which != Kept::LatestVictory) {
             const float* best = game::saveData.bestTimeOf(replay.difficulty);

@@ -4,6 +4,7 @@
 #include "app/ScreenFlow.hpp"
 #include "boss/DieSentry.hpp"
 #include "persistence/SaveData.hpp"
+#include "replay/Replay.hpp"
 #include "run/Practice.hpp"
 #include "run/RunSetup.hpp"
 #include "support/RunScenario.hpp"
@@ -192,7 +193,7 @@ TEST_F(Practice, ADamagedFileOfAttacksReachedCountsNoneAndIsKeptAside) {
 
 // Through the outer loop, each attack jumped to its last tenth of a second: its end
 // is told, the run ends a moment later and goes back to the practice screen, "Back"
-// there leads to the main menu, and the save is as it was.
+// there leads to the main menu, and the save and the kept victories are as they were.
 TEST(PracticeFlow, AnAttackSurvivedReturnsToThePracticeScreenAndChangesNothingSaved) {
     loadGameAssets();
     ScreenDriver driver;
@@ -233,6 +234,10 @@ TEST(PracticeFlow, AnAttackSurvivedReturnsToThePracticeScreenAndChangesNothingSa
         EXPECT_TRUE(game::showMainMenu) << row;
         game::saveData.save();
         EXPECT_EQ(fileText(game::folders.savePath), saved) << row;
+        // Won, yet only the last run, which says what it practised.
+        Replay last;
+        EXPECT_TRUE(replay::load(replay::Kept::Last, last) && last.practiceAttack == attack) << row;
+        EXPECT_FALSE(std::ifstream(replay::pathOf(replay::Kept::LatestVictory)).is_open()) << row;
     }
     EXPECT_EQ(fileText(practice::reachedPath()), "4\n");
     std::remove(practice::reachedPath().c_str());
