@@ -3,6 +3,7 @@
 // runs, in the order of GameContext.cpp, and destroyed in reverse at exit.
 #pragma once
 
+#include "app/Difficulty.hpp"
 #include "app/Folders.hpp"
 #include "app/Input.hpp"
 #include "app/MusicStream.hpp"
@@ -44,11 +45,8 @@ extern bool showMainMenu;    // the main menu comes before the next run
 extern bool runActive;       // the run loop goes on
 extern bool showDeathScreen; // the death screen follows the run that just ended
 extern bool bossBeaten;      // the Zev Azirid was destroyed in the run that just ended
-extern std::int32_t difficulty; // one of the four below
+extern std::int32_t difficulty; // a game::Difficulty
 extern std::int32_t practiceAttack; // 1 to 4: the attack of the Zev Azirid a practice run practises; 0 in any other run
-
-// The difficulties, as the director and the save know them.
-enum Difficulty : std::int32_t { Average = 1, Hard = 2, Hell = 3, BossFight = 4 };
 
 // Window, views and drawing resources.
 extern const std::string gameVersion;     // "1.0.1", the build's version; recorded in every replay

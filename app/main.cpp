@@ -54,9 +54,9 @@ bool readArgument(const std::string& path, Replay& replay) {
 }
 
 // Plays each replay without drawing or sound; the worst outcome is the status.
-// Textures are loaded: their sizes decide hits.
+// Textures are loaded for the first replay that reads: their sizes decide hits.
 int verifyReplays(const std::vector<std::string>& paths) {
-    loadAssets();
+    bool loaded = false;
     // Nothing of the devices is read: a replay's frames are its own. An empty script
     // spares the keyboard's and the mouse's round trips to the display every frame.
     input::Script noDevices;
@@ -68,6 +68,9 @@ int verifyReplays(const std::vector<std::string>& paths) {
             status = Unreadable;
             continue;
         }
+        if (!loaded)
+            loadAssets();
+        loaded = true;
         const std::string difference = replay::verify(replay);
         if (difference.empty()) {
             std::cout << path << ": ok, " << replay.steps.size() << " frames\n";

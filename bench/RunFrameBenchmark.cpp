@@ -95,7 +95,7 @@ void bladeSpiralsBackToBack() {
     boss.attackTimer = 0;
     boss.destination = boss.position;
     if (!boss.patternBusy) {
-        boss.pattern = 3;
+        boss.pattern = BossPattern::BladeSpiral;
         boss.patternBusy = true;
         boss.spiralLeft = boss.spiralCount;
         boss.spiralAngle = 0;

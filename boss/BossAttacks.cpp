@@ -34,24 +34,25 @@ sf::Vector2f chooseFiringSpot(float radius) {
     return sf::Vector2f(std::clamp(spot.x, minX, maxX), std::clamp(spot.y, minY, maxY));
 }
 
-void chooseNextPattern(DieSentry& boss, int patternKinds) {
-    boss.pattern = std::rand() % patternKinds + 1;
+void chooseNextPattern(DieSentry& boss, BossPattern lastPattern) {
+    boss.pattern = BossPattern(std::rand() % int(lastPattern) + 1);
     boss.patternBusy = true;
     switch (boss.pattern) {
-    case 1:
+    case BossPattern::Rings:
         boss.ringsLeft = boss.ringCount;
         break;
-    case 2:
+    case BossPattern::BombRain:
         boss.rainLeft = boss.rainCount;
         break;
-    case 3:
+    case BossPattern::BladeSpiral:
         boss.spiralAngle = 0;
         boss.spiralLeft = boss.spiralCount;
         boss.spiralDirection = std::rand() % 2;
         break;
-    case 4:
+    case BossPattern::HomingFans:
         boss.fansLeft = boss.fanCount;
         break;
+    case BossPattern::BounceBursts:
     default:
         boss.burstAngle = std::rand() % 60;
         break;
@@ -62,21 +63,21 @@ void chooseNextPattern(DieSentry& boss, int patternKinds) {
 
 void fireBusyPattern(DieSentry& boss, int ringSize) {
     switch (boss.pattern) {
-    case 1:
+    case BossPattern::Rings:
         if (boss.patternTimer >= boss.ringInterval) {
             fireRing(boss, ringSize);
             boss.patternTimer -= boss.ringInterval;
         }
         boss.patternBusy = boss.ringsLeft > 0;
         break;
-    case 2:
+    case BossPattern::BombRain:
         if (boss.patternTimer >= boss.rainInterval) {
             dropRainBomb(boss);
             boss.patternTimer -= boss.rainInterval;
         }
         boss.patternBusy = boss.rainLeft >= 1;
         break;
-    case 3:
+    case BossPattern::BladeSpiral:
         // Several fans a frame if frames are long; never more than the spiral holds.
         while (boss.patternTimer >= boss.spiralInterval && boss.spiralLeft >= 1) {
             fireBladeFan(boss);
@@ -84,13 +85,14 @@ void fireBusyPattern(DieSentry& boss, int ringSize) {
         }
         boss.patternBusy = boss.spiralLeft >= 1;
         break;
-    case 4:
+    case BossPattern::HomingFans:
         if (boss.patternTimer >= boss.fanInterval) {
             fireHomingFan(boss);
             boss.patternTimer -= boss.fanInterval;
         }
         boss.patternBusy = boss.fansLeft >= 1;
         break;
+    case BossPattern::BounceBursts:
     default:
         if (boss.burstsLeft > 0 && boss.patternTimer >= boss.burstInterval) {
             fireBounceBurst(boss);
@@ -108,10 +110,10 @@ void fireBusyPattern(DieSentry& boss, int ringSize) {
 
 } // namespace
 
-void patternDriver(DieSentry& boss, int ringSize, int patternKinds) {
+void patternDriver(DieSentry& boss, int ringSize, BossPattern lastPattern) {
     boss.patternTimer += game::frameTime;
     if (!boss.patternBusy && boss.patternTimer >= boss.patternGap)
-        chooseNextPattern(boss, patternKinds);
+        chooseNextPattern(boss, lastPattern);
     // A pattern is fired only from its spot; arriving there zeroed the timer.
     if (boss.patternBusy && boss.position == boss.destination)
         fireBusyPattern(boss, ringSize);

@@ -5,10 +5,12 @@
 #include <cstdint>
 
 struct DieSentry;
+enum class BossPattern : std::int32_t;
 
 // Attacks 1 and 4: choose a pattern, fly to a spot near the player, fire it there.
-// Attack 1 fires rings of 28 from patterns 1 to 4; attack 4 rings of 20 from 1 to 5.
-void patternDriver(DieSentry& boss, int ringSize, int patternKinds);
+// Attack 1 fires rings of 28 from the patterns up to the homing fans; attack 4 rings
+// of 20 from all of them, up to the bounce bursts.
+void patternDriver(DieSentry& boss, int ringSize, BossPattern lastPattern);
 void bounceWaveStep(DieSentry& boss);
 void releaseLaserSentries(DieSentry& boss);
 void applyAttack4Settings(DieSentry& boss);

@@ -39,8 +39,8 @@ sf::Vector2f wanderPoint(sf::Vector2f from) {
 }
 
 // The attacks' own steps, besides the pattern driver and the bounce waves.
-void attack1Patterns(DieSentry& boss) { patternDriver(boss, 28, 4); }
-void attack4Patterns(DieSentry& boss) { patternDriver(boss, 20, 5); }
+void attack1Patterns(DieSentry& boss) { patternDriver(boss, 28, BossPattern::HomingFans); }
+void attack4Patterns(DieSentry& boss) { patternDriver(boss, 20, BossPattern::BounceBursts); }
 void nothing(DieSentry&) {}
 
 // Back to the centre, with one full turn on the way.

@@ -8,6 +8,16 @@
 #include <SFML/Graphics.hpp>
 #include <cstdint>
 
+// What attacks 1 and 4 fire, numbered as the boss draws them.
+enum class BossPattern : std::int32_t {
+    None = 0, // no pattern chosen yet
+    Rings = 1,
+    BombRain = 2,
+    BladeSpiral = 3,
+    HomingFans = 4,
+    BounceBursts = 5,
+};
+
 struct DieSentry {
     static constexpr std::int32_t openingWander = 0;   // the five seconds before attack 1
     static constexpr std::int32_t pauseBetween = -1;   // the pause before each attack after the first
@@ -24,8 +34,8 @@ struct DieSentry {
     float patternRadius = 250.0f; // distance from the player of the spot a pattern is fired from
     float patternGap = 1.7f;      // seconds between one pattern's end and the next choice
     bool patternBusy = false;
-    std::int32_t pattern = 0;     // 1 rings, 2 bomb rain, 3 blade spiral, 4 homing fan, 5 bounce burst
-    std::int32_t attack = openingWander; // 1 to 4 the attacks, or one of the three below
+    BossPattern pattern = BossPattern::None; // the pattern chosen last
+    std::int32_t attack = openingWander; // 1 to 4 the attacks, or one of the three above
     float pauseLength = 5.0f;
     std::int32_t nextAttack = 0;  // the attack after this pause; afterLastAttack is the end
     bool animating = true;

@@ -11,6 +11,8 @@
 // Every count is checked against the bytes left before anything is made for it.
 #include "persistence/ReplayFile.hpp"
 
+#include "app/Difficulty.hpp"
+
 #include <cmath>
 #include <cstring>
 #include <filesystem>
@@ -201,7 +203,7 @@ bool readHeader(Reader& in, std::uint32_t version, Replay& read, std::string& er
     read.seed = in.u32();
     read.startFrameTime = floatOf(in.u32());
     const std::uint8_t ending = in.u8();
-    if (read.difficulty < 1 || read.difficulty > 4 || ending < 1 || ending > 3)
+    if (read.difficulty < game::Average || read.difficulty > game::BossFight || ending < 1 || ending > 3)
         return fail(error, "the replay names no difficulty or ending of this game");
     if (read.practiceAttack != 0 && (read.difficulty != 4 || read.practiceAttack > 4))
         return fail(error, "the replay names no attack of the Zev Azirid to practise");

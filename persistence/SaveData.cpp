@@ -1,6 +1,7 @@
 // The save file: 25 values in 23 lines of text in the classic "C" locale.
 #include "persistence/SaveData.hpp"
 
+#include "app/Difficulty.hpp"
 #include "app/Settings.hpp"
 #include "persistence/DurableFile.hpp"
 
@@ -89,7 +90,7 @@ bool SaveData::load() {
 
 float* SaveData::bestTimeOf(std::int32_t difficulty) {
     float* const kept[] = {&bestTimeAverage, &bestTimeHard, &bestTimeHell};
-    return difficulty >= 1 && difficulty <= 3 ? kept[difficulty - 1] : nullptr;
+    return difficulty >= game::Average && difficulty <= game::Hell ? kept[difficulty - game::Average] : nullptr;
 }
 
 bool SaveData::save() {

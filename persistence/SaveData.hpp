@@ -41,8 +41,8 @@ struct SaveData {
     // when it could not be.
     bool save();
 
-    // The best time kept for a difficulty: Average (1), Hard (2) or HELL (3);
-    // nullptr for the boss fight, which keeps none.
+    // The best time kept for a game::Difficulty: Average, Hard or HELL; nullptr for
+    // the boss fight, which keeps none.
     float* bestTimeOf(std::int32_t difficulty);
 };
 

@@ -28,6 +28,7 @@ void begin(const Replay& replay) {
     recordBefore = game::saveData;
     difficultyBefore = game::difficulty;
     practiceBefore = game::practiceAttack;
+    resetRun(); // a replay starts from an empty arena, whatever stood on it
     tape::startPlayback(replay);
     startRun();
     game::runActive = true;
@@ -50,11 +51,10 @@ std::string verify(const Replay& replay) {
     // always; the theme is set aside, and a run plays the empty one in its place.
     const std::int32_t maxSounds = game::soundPool.maxSounds;
     game::soundPool.maxSounds = 0;
-    MusicStream theme = std::move(game::musicSound);
-    game::musicSound = MusicStream();
+    MusicStream theme = std::move(game::musicSound); // leaves no stream behind
     playback::begin(replay);
     while (game::runActive && !tape::played())
-        updateRunFrame();
+        stepRunFrame();
     const std::string difference = playback::end();
     game::musicSound = std::move(theme);
     game::soundPool.maxSounds = maxSounds;

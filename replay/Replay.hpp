@@ -32,7 +32,8 @@ enum class Kept { Last, BestAverage, BestHard, BestHell, FirstVictory, LatestVic
 // The file of a kept run, in a replays/ folder beside the save; "" when the game
 // keeps no files.
 std::string pathOf(Kept which);
-// A kept run that reads whole; false when there is none or it is damaged.
+// A kept run that reads whole; false when there is none or it is damaged, and for a
+// best run, when it is not the run of the best time the save holds.
 bool load(Kept which, Replay& replay);
 
 // Plays the run in the arena as it was played, with a label naming it (title) and

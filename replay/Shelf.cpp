@@ -7,7 +7,9 @@
 
 #include <filesystem>
 #include <iostream>
+#include <locale>
 #include <optional>
+#include <sstream>
 
 namespace replay {
 
@@ -15,6 +17,15 @@ namespace {
 
 // A new best run of each difficulty, until the save that holds its time is written.
 std::optional<Replay> waitingBest[3];
+
+// A time as the save writes it, to six digits.
+std::string asSaved(float seconds) {
+    std::ostringstream text;
+    text.imbue(std::locale::classic());
+    text.precision(6);
+    text << seconds;
+    return text.str();
+}
 
 Kept bestOf(std::int32_t difficulty) {
     return Kept(int(Kept::BestAverage) + difficulty - game::Average);
@@ -73,7 +84,14 @@ bool saveWithBestRuns() {
 bool load(Kept which, Replay& replay) {
     const std::string path = pathOf(which);
     std::string error;
-    return !path.empty() && readReplay(path, replay, error);
+    if (path.empty() || !readReplay(path, replay, error))
+        return false;
+    if (which < Kept::BestAverage || which > Kept::BestHell)
+        return true;
+    // A best run is the run of the best time the save holds, or none: a save that
+    // never reached the disk, or an old file, must not put another run beside it.
+    const float* best = game::saveData.bestTimeOf(replay.difficulty);
+    return bestOf(replay.difficulty) == which && best && asSaved(*best) == asSaved(replay.runTime());
 }
 
 } // namespace replay

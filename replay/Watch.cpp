@@ -95,14 +95,14 @@ void watch(const Replay& replay, const std::string& title) {
         const bool fast = input::commandHeld(input::Command::Right);
         const bool going = game::runActive && !tape::played();
 
-        int stepped = 0;
+        int stepped = 0; // frames played for this picture
         if (!paused && going) {
             // Frames are played as long as the run owes them time, each with its own
             // step; a machine too slow to keep up plays slower instead of stalling.
             owed = std::min(owed + real * (fast ? 4.0f : 1.0f), 0.25f);
             while (game::runActive && !tape::played() && owed > 0 && stepped < maxFramesPerPicture) {
                 owed -= tape::nextFrameTime();
-                updateRunFrame();
+                stepRunFrame();
                 stepped++;
             }
             if (stepped == maxFramesPerPicture)
@@ -110,8 +110,7 @@ void watch(const Replay& replay, const std::string& title) {
         } else if (!paused) {
             afterEnd += real;
         }
-        if (stepped == 0)
-            pollWindowEvents();
+        pollWindowEvents();
         label.update(paused, fast, !going);
         drawRunPicture();
         label.draw(game::window);

@@ -8,6 +8,7 @@
 #include "persistence/SaveData.hpp"
 #include "run/Geometry.hpp"
 #include "run/Hud.hpp"
+#include "run/TimeFormat.hpp"
 #include "run/SoundPool.hpp"
 #include "sentries/BombSentry.hpp"
 #include "sentries/BulletSentry.hpp"

@@ -146,7 +146,7 @@ void drawRunFrame() {
     game::window.display();
 }
 
-void updateRunFrame() {
+void stepRunFrame() {
     if (game::showFps)
         countFrameForFps();
 
@@ -196,6 +196,10 @@ void updateRunFrame() {
     removeDead(game::lasers);
 
     replay::endFrame();
+}
+
+void updateRunFrame() {
+    stepRunFrame();
     pollWindowEvents();
 }
 

@@ -9,6 +9,7 @@
 #include "app/SfmlCompat.hpp"
 #include "persistence/SaveData.hpp"
 #include "run/Hud.hpp"
+#include "run/TimeFormat.hpp"
 #include "run/Player.hpp"
 #include "ui/Blur.hpp"
 #include "ui/Button.hpp"

@@ -10,12 +10,11 @@
 #include "persistence/SaveData.hpp"
 #include "replay/Replay.hpp"
 #include "run/Hud.hpp"
+#include "run/TimeFormat.hpp"
 #include "ui/Button.hpp"
 #include "ui/FocusRing.hpp"
 #include "ui/Text.hpp"
 
-#include <locale>
-#include <sstream>
 
 namespace {
 
@@ -63,18 +62,8 @@ struct Offer {
     Button watch;
 };
 
-// A time as the save writes it, to six digits.
-std::string asSaved(float seconds) {
-    std::ostringstream text;
-    text.imbue(std::locale::classic());
-    text.precision(6);
-    text << seconds;
-    return text.str();
-}
-
 // The replays kept that read whole, each beside its line: the latest victory, the
-// best times, and the last run, which has a line of its own. A best run stands
-// beside a best time only when it is that very run.
+// best times, and the last run, which has a line of its own.
 std::vector<Offer> keptOffers(std::string& text) {
     using replay::Kept;
     const std::pair<Kept, const char*> lines[] = {{Kept::LatestVictory, "Times beaten the Zev Azirid"},
@@ -94,9 +83,6 @@ std::vector<Offer> keptOffers(std::string& text) {
             text += "\n\n\n" + lastRunLine(replay);
             title = "Replay: last run, " + name + ", " + time;
         } else if (which != Kept::LatestVictory) {
-            const float* best = game::saveData.bestTimeOf(replay.difficulty);
-            if (!best || asSaved(*best) != asSaved(replay.runTime()))
-                continue;
             title = "Replay: " + name + ", best " + time;
         }
         offers.push_back({std::move(replay), line, title, Button(0, 0, 150, 46, "Watch", sf::Color::White, 3)});

@@ -83,11 +83,11 @@ void SentryDirector::nextEvent() {
     const int r = std::rand() % 19;
     const int used = edgeSlotsUsed + innerSlotsUsed;
     if (r > 19 - used)
-        eventMode = 1;
+        eventMode = EventMode::Upgrade;
     else
-        eventMode = spawningOpen ? 0 : 1;
+        eventMode = spawningOpen ? EventMode::Spawn : EventMode::Upgrade;
 
-    if (eventMode == 0) {
+    if (eventMode == EventMode::Spawn) {
         // A new kind differs from the last two spawned.
         do
             eventKind = std::rand() % 4 + 1;

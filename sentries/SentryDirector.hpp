@@ -7,6 +7,7 @@
 
 struct SentryDirector {
     static constexpr int slotCount = 18; // 0..13 edge slots, 14..17 inner slots
+    enum class EventMode : std::int16_t { Spawn = 0, Upgrade = 1 };
 
     float eventTimer = 0;           // seconds gathered toward the next event
     sf::Vector2f slots[slotCount];  // spawn positions in world units
@@ -21,7 +22,7 @@ struct SentryDirector {
     std::int32_t kindCount[5] = {}; // sentries standing, indexed by SentryKind 1..4
     std::int32_t edgeSlotsUsed = 0;
     std::int32_t innerSlotsUsed = 0;
-    std::int16_t eventMode = 0;     // 0 spawn, 1 upgrade
+    EventMode eventMode = EventMode::Spawn; // what the latest event did
     std::int32_t eventKind = 0;
     std::int32_t lastKind = 0;      // kind of the latest spawn, 0 for none
     std::int32_t previousKind = 0;  // kind of the spawn before that
@@ -32,7 +33,7 @@ struct SentryDirector {
 
     // The default timetable with the slots computed from the arena size.
     SentryDirector();
-    // The timetable of difficulty 1 Average, 2 Hard, 3 HELL or 4 the boss fight.
+    // The timetable of a game::Difficulty.
     explicit SentryDirector(std::int16_t difficulty);
 
     // Once per run frame: gathers frameTime and runs at most one event when due.

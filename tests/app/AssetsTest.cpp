@@ -1,6 +1,6 @@
-// The catalogue as the game loads it: every file from the paths the game reads, and
-// the smoothing of the three smooth textures. (Where the walls stand, the player's
-// run shows.)
+// The catalogue as the game loads it: every file from the paths the game reads, under
+// the folder where Assets/ was found, and the smoothing of the three smooth
+// textures. (Where the walls stand, the player's run shows.)
 #include "app/Assets.hpp"
 #include "app/GameContext.hpp"
 #include "app/SfmlCompat.hpp"
@@ -9,6 +9,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -16,7 +18,14 @@ namespace {
 TEST(Catalogue, LoadAssetsFindsEveryFile) {
     openTestScreen();
     loadGameAssets();
-    loadAssets(); // again, from scratch: an earlier test may have swapped textures
+    // Again, from scratch (an earlier test may have swapped textures), as an installed
+    // game started from another folder: nothing may come from the working one.
+    const auto here = std::filesystem::current_path();
+    std::filesystem::current_path(testing::TempDir());
+    const auto root = std::exchange(game::folders.assetRoot, VIZOVID_SOURCE_DIR);
+    loadAssets();
+    game::folders.assetRoot = root;
+    std::filesystem::current_path(here);
     EXPECT_EQ(game::arialFont.getInfo().family, "Liberation Sans");
     EXPECT_EQ(game::sourceSansFont.getInfo().family, "Source Sans Pro");
     EXPECT_NE(game::blurShader.getNativeHandle(), 0u);

@@ -1,5 +1,6 @@
-// Any window size: the 1920 x 1080 picture keeps its shape inside bars of (8, 8, 8),
+// Any window size, resized or made anew: the 1920 x 1080 picture keeps its shape inside bars of (8, 8, 8),
 // and texts, the blurred backdrop and presses land where they do at 1920 x 1080.
+#include "app/Display.hpp"
 #include "app/Events.hpp"
 #include "app/GameContext.hpp"
 #include "app/SfmlCompat.hpp"
@@ -9,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <utility>
 
 namespace {
@@ -38,15 +40,23 @@ TEST(Letterbox, EveryWindowSizeShowsThePictureWhereItBelongs) {
         const char* name;
         sf::Vector2u size;
         sf::IntRect shownAt;
+        bool madeAnew; // the window made again at the size, as "Apply" does, rather than resized
     };
     const Row rows[] = {
-        {"taller: bars above and below", {1920, 1200}, {{0, 60}, {1920, 1080}}},
-        {"wider: bars left and right", {3440, 1440}, {{440, 0}, {2560, 1440}}},
-        {"the screen's own size", {1920, 1080}, {{0, 0}, {1920, 1080}}},
+        {"taller: bars above and below", {1920, 1200}, {{0, 60}, {1920, 1080}}, false},
+        {"wider: bars left and right", {3440, 1440}, {{440, 0}, {2560, 1440}}, false},
+        {"made anew a little wider: bars of whole pixels", {1925, 1080}, {{2, 0}, {1921, 1080}}, true},
+        {"the screen's own size", {1920, 1080}, {{0, 0}, {1920, 1080}}, false},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        game::window.setSize(row.size);
+        if (row.madeAnew) {
+            game::screenWidth = float(row.size.x);
+            game::screenHeight = float(row.size.y);
+            applyDisplaySettings(true);
+        } else {
+            game::window.setSize(row.size);
+        }
         picture = row.shownAt;
         driver.maxFrames = driver.script.framesEnded + 500;
         while (sf::Vector2f(game::screenWidth, game::screenHeight) != sf::Vector2f(row.size)) {
@@ -54,6 +64,10 @@ TEST(Letterbox, EveryWindowSizeShowsThePictureWhereItBelongs) {
             pollWindowEvents(); // as the game sees a player's resize
         }
         EXPECT_EQ(game::window.getViewport(game::hudView), picture);
+        // A press in the very next frame, before a screen sets its view, lands where it is drawn.
+        driver.script.mouse = pixel(960, 990);
+        const auto pressed = input::mousePoint(game::window);
+        EXPECT_LE(std::abs(pressed.x - 960) + std::abs(pressed.y - 990), 1);
         const sf::Vector2i arenaEnd = game::window.mapCoordsToPixel({2256, 900}, game::gameView) - pixel(1900, 770);
         EXPECT_LE(std::abs(arenaEnd.x) + std::abs(arenaEnd.y), 2);
 

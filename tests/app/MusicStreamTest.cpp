@@ -1,12 +1,17 @@
 // The boss theme's stream goes through the states the game asks of it: playing
 // from the fight's set-up, paused and resumed by the pause menu, stopped by the
-// reset and the death screen, and silent when the theme cannot be opened.
+// reset and the death screen (and started again from its start), and silent when
+// the theme cannot be opened.
 #include "app/MusicStream.hpp"
 
+#include <SFML/System/Sleep.hpp>
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
+
+namespace fs = std::filesystem;
 
 namespace {
 
@@ -37,12 +42,26 @@ TEST(MusicStream, FollowsTheFightThroughPauseAndReset) {
     }
 }
 
-// The settings are read before the assets: the theme opens at the music volume set before.
-TEST(MusicStream, TheThemeOpensAtTheVolumeSetBeforeIt) {
+// A second of the theme, which its stream reads to the end as it starts: stopped
+// and started again, it plays from its start, not from where the stream had read to.
+// The settings are read before the assets: it opens at the music volume set before.
+TEST(MusicStream, OpensAtTheVolumeSetBeforeAndStartsAgainFromTheStart) {
+    const std::string shortTheme = testing::TempDir() + "vizovid-short-theme.mp3";
+    fs::copy_file(musicFolder + "dieSentryTheme.mp3", shortTheme, fs::copy_options::overwrite_existing);
+    fs::resize_file(shortTheme, 16000); // 128 kbit/s
     MusicStream music;
     music.setVolume(30);
-    ASSERT_TRUE(music.openFromFile(musicFolder + "dieSentryTheme.mp3"));
+    ASSERT_TRUE(music.openFromFile(shortTheme));
     EXPECT_FLOAT_EQ(music.getVolume(), 30);
+    const sf::Time enough = sf::milliseconds(300);
+    for (int round = 0; round < 2; round++) {
+        music.play();
+        for (int tries = 0; tries < 500 && music.getStatus() == playing && music.getPlayingOffset() < enough; tries++)
+            sf::sleep(sf::milliseconds(10));
+        EXPECT_GE(music.getPlayingOffset(), enough) << "round " << round;
+        music.stop();
+    }
+    fs::remove(shortTheme);
 }
 
 } // namespace

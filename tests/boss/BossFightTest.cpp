@@ -17,9 +17,21 @@
 namespace {
 
 using BossFight = RunScenario;
+using P = BossPattern;
+
+// The speed of the first shot fired, whichever its kind, or else the first bomb's fuse.
+float firstShot() {
+    if (!game::bullets.empty())
+        return game::bullets[0].speed;
+    if (!game::bossBullets.empty())
+        return game::bossBullets[0].speed;
+    if (!game::homingProjectiles.empty())
+        return game::homingProjectiles[0].speed;
+    return game::bombs.at(0).explosionDelay;
+}
 
 TEST_F(BossFight, SetUpOpensAtTheCentreAndTheProgrammeRunsItsAttacksOnTimeToTheEnd) {
-    startTestRun(4, 99);
+    startTestRun(game::BossFight, 99);
     const DieSentry& b = game::dieSentries.at(0);
     EXPECT_EQ(b.position, sf::Vector2f(1128, 450));
     EXPECT_EQ(b.sprite.getTextureRect(), sf::IntRect({750, 0}, {250, 250})); // the middle frame of seven
@@ -27,7 +39,7 @@ TEST_F(BossFight, SetUpOpensAtTheCentreAndTheProgrammeRunsItsAttacksOnTimeToTheE
     EXPECT_EQ(game::arenaFrame.getOutlineColor(), sf::Color(250, 30, 30));
 
     std::vector<std::pair<int, long>> changes; // attack (-1 a pause) and the whole second of run time it began
-    std::set<int> patterns[5];                 // the patterns chosen in each attack (0: none busy)
+    std::set<P> patterns[5];                   // the patterns chosen in each attack (0: none busy)
     // Of the boss during the opening; frames of attack 3 with lasers out; the run time of the last change.
     float nearestEdge = 1e9f;
     int laserFrames = 0;
@@ -51,8 +63,8 @@ TEST_F(BossFight, SetUpOpensAtTheCentreAndTheProgrammeRunsItsAttacksOnTimeToTheE
     EXPECT_GT(laserFrames, 0);
     EXPECT_EQ(game::director.eventCount, 0); // the boss brings its own enemies
     // Homing fans among them; bounce bursts only in attack 4.
-    EXPECT_EQ(patterns[1], (std::set<int>{1, 2, 3, 4}));
-    EXPECT_EQ(patterns[4], (std::set<int>{1, 2, 3, 4, 5}));
+    EXPECT_EQ(patterns[1], (std::set<P>{P::Rings, P::BombRain, P::BladeSpiral, P::HomingFans}));
+    EXPECT_EQ(patterns[4], (std::set<P>{P::Rings, P::BombRain, P::BladeSpiral, P::HomingFans, P::BounceBursts}));
     // The timers keep their remainders and add up frame times in floats: the times
     // are nominal, a few hundredths of a second either way. The last pause comes
     // when attack 4's last pattern is done: with this seed at 224.06 s.
@@ -62,26 +74,27 @@ TEST_F(BossFight, SetUpOpensAtTheCentreAndTheProgrammeRunsItsAttacksOnTimeToTheE
 }
 
 TEST_F(BossFight, EachPatternFiresItsCountFromItsSpotAndAttackFourIsFaster) {
-    // Pattern 0 is attack 2's bounce waves; shots counts bullets, balls, homing shots and bombs;
-    // first is the first shot's speed or the first bomb's fuse; a negative spiral turns down.
+    // No pattern: attack 2's bounce waves. Shots counts bullets, balls, homing shots and
+    // bombs; first is firstShot(); a negative spiral turns down.
     struct Row {
         const char* name;
-        int pattern, attack4;
+        P pattern;
+        int attack4;
         std::array<std::size_t, 4> shots;
         float first, spiral, time;
     };
     const Row rows[] = {
-        {"rings", 1, 0, {13 * 28, 0, 0, 0}, 900, 0, 1.3f},
-        {"rings, attack 4", 1, 1, {18 * 20, 0, 0, 0}, 1000, 0, 1.26f},
-        {"bomb rain", 2, 0, {0, 0, 0, 50}, 1.8f, 0, 1.5f},
-        {"bomb rain, attack 4", 2, 1, {0, 0, 0, 55}, 1.6f, 0, 1.375f},
-        {"spiral up", 3, 0, {180 * 5, 0, 0, 0}, 800, 720, 3.6f}, // two whole turns
-        {"spiral down", 3, 0, {180 * 5, 0, 0, 0}, 800, -720, 3.6f},
-        {"spiral, attack 4", 3, 1, {210 * 5, 0, 0, 0}, 1050, 840, 3.78f},
-        {"homing fans", 4, 0, {0, 0, 5 * 5, 0}, 1100, 0, 1.25f},
-        {"homing fans, attack 4", 4, 1, {0, 0, 8 * 5, 0}, 1350, 0, 1.76f},
-        {"bounce bursts, attack 4", 5, 1, {0, 5 * 6, 0, 0}, 500, 0, 0.25f}, // the counter starts full
-        {"bounce waves", 0, 0, {0, 9 * 11 * 6, 0, 0}, 300, 0, 5.85f},
+        {"rings", P::Rings, 0, {13 * 28, 0, 0, 0}, 900, 0, 1.3f},
+        {"rings, attack 4", P::Rings, 1, {18 * 20, 0, 0, 0}, 1000, 0, 1.26f},
+        {"bomb rain", P::BombRain, 0, {0, 0, 0, 50}, 1.8f, 0, 1.5f},
+        {"bomb rain, attack 4", P::BombRain, 1, {0, 0, 0, 55}, 1.6f, 0, 1.375f},
+        {"spiral up", P::BladeSpiral, 0, {180 * 5, 0, 0, 0}, 800, 720, 3.6f}, // two whole turns
+        {"spiral down", P::BladeSpiral, 0, {180 * 5, 0, 0, 0}, 800, -720, 3.6f},
+        {"spiral, attack 4", P::BladeSpiral, 1, {210 * 5, 0, 0, 0}, 1050, 840, 3.78f},
+        {"homing fans", P::HomingFans, 0, {0, 0, 5 * 5, 0}, 1100, 0, 1.25f},
+        {"homing fans, attack 4", P::HomingFans, 1, {0, 0, 8 * 5, 0}, 1350, 0, 1.76f},
+        {"bounce bursts, attack 4", P::BounceBursts, 1, {0, 5 * 6, 0, 0}, 500, 0, 0.25f}, // the counter starts full
+        {"bounce waves", P::None, 0, {0, 9 * 11 * 6, 0, 0}, 300, 0, 5.85f},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -101,22 +114,23 @@ TEST_F(BossFight, EachPatternFiresItsCountFromItsSpotAndAttackFourIsFaster) {
         b.spiralLeft = b.spiralCount;
         b.fansLeft = b.fanCount;
         const int ring = row.attack4 ? 20 : 28; // shots in a ring
-        int frames = 0;                         // until the pattern is done
-        for (; frames < 1000 && (row.pattern ? b.patternBusy : b.wavesLeft > 0 || b.burstsLeft > 0); frames++)
-            row.pattern ? patternDriver(b, ring, row.attack4 ? 5 : 4) : bounceWaveStep(b);
+        const bool waves = row.pattern == P::None;
+        int frames = 0; // until the pattern is done
+        for (; frames < 1000 && (waves ? b.wavesLeft > 0 || b.burstsLeft > 0 : b.patternBusy); frames++) {
+            if (waves)
+                bounceWaveStep(b);
+            else
+                patternDriver(b, ring, row.attack4 ? P::BounceBursts : P::HomingFans);
+        }
         const std::array<std::size_t, 4> shots = {game::bullets.size(), game::bossBullets.size(),
                                                   game::homingProjectiles.size(), game::bombs.size()};
-        const float first = shots[0] ? game::bullets[0].speed
-                          : shots[1] ? game::bossBullets[0].speed
-                          : shots[2] ? game::homingProjectiles[0].speed
-                                     : game::bombs[0].explosionDelay;
         EXPECT_EQ(shots, row.shots);
-        EXPECT_EQ(first, row.first);
+        EXPECT_EQ(firstShot(), row.first);
         EXPECT_EQ(b.spiralAngle, row.spiral);
         EXPECT_NEAR(frames * oneFrame, row.time, 0.05f);
         // Rings interleave: one fired with an odd count left (13, not 18) turns half a step,
         // so the first ring turns without attack 4 and the second with it.
-        for (int i = 0; row.pattern == 1 && i < 2; i++)
+        for (int i = 0; row.pattern == P::Rings && i < 2; i++)
             EXPECT_NEAR(game::bullets[i * ring + 1].angle, (i == row.attack4) * 180.0f / ring + 360.0f / ring, 1e-4f);
     }
 

@@ -43,7 +43,7 @@ TEST_F(BossShots, ABallBouncesOffASideAndOffBothInACorner) {
 }
 
 TEST_F(BossShots, ALaserSentryWarnsThenFiresAlongFourAxesEveryThreePointSevenSeconds) {
-    startTestRun(1, 5);
+    startTestRun(game::Average, 5);
     game::director.eventTimer = -1e9f; // an empty arena but for the lasers
     frame();
     LaserSentry sentry = makeLaserSentry(sf::Vector2f(1128, 450));

@@ -78,7 +78,7 @@ protected:
 
     void startPractice(std::int32_t attack) {
         game::practiceAttack = attack;
-        startTestRun(4, 7); // the real fight's seed: attack 1 is the fight's own opening
+        startTestRun(game::BossFight, 7); // the real fight's seed: attack 1 is the fight's own opening
     }
 };
 
@@ -90,7 +90,7 @@ bool inPauseBefore(const DieSentry& boss, std::int32_t attack) {
 // first frame; a practice of each attack, looked at in the same two moments.
 TEST_F(Practice, EachAttackStartsAsTheRealFightHasItInThePauseBeforeIt) {
     Moment pause[5], begun[5];
-    startTestRun(4, 7);
+    startTestRun(game::BossFight, 7);
     for (std::int32_t attack = 1; attack <= 4; attack++) {
         playUntil([attack](const DieSentry& b) { return inPauseBefore(b, attack); });
         pause[attack] = now();
@@ -146,7 +146,7 @@ TEST_F(Practice, AttacksReachedInRealFightsAreKeptBesideTheSave) {
     std::remove(path.c_str());
     EXPECT_EQ(practice::attacksReached(), 0);
 
-    startTestRun(4);
+    startTestRun(game::BossFight);
     playUntil([](const DieSentry& b) { return b.attack == 1; });
     EXPECT_EQ(fileText(path), "1\n");
     boss().attack = -1;
@@ -205,7 +205,7 @@ TEST(PracticeFlow, AnAttackSurvivedReturnsToThePracticeScreenAndChangesNothingSa
     const float lengths[] = {0, 60, 51, 43, 50};
     for (std::int32_t attack = 1; attack <= 4; attack++) {
         const std::string row = attackName(attack);
-        game::difficulty = 4;
+        game::difficulty = game::BossFight;
         game::practiceAttack = attack;
         game::showMainMenu = false;
         driver.script.keys.clear();

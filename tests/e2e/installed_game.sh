@@ -24,5 +24,7 @@ expect_clean_exit
 [ -e "$built_data_dir/Assets" ] && exit 0 # that folder would be found: nothing is missing
 rm -r prefix/share/vizovid/Assets
 (cd empty && "../prefix/$bindir/vizovid") > missing.log 2>&1 && fail "started without assets"
+# The executable's own folder is looked in too: a portable copy finds its Assets/ from any folder.
+grep -qx "  $work/prefix/$bindir/Assets" missing.log || fail "message: $(cat missing.log)"
 grep -qx "  $work/prefix/share/vizovid/Assets" missing.log || fail "message: $(cat missing.log)"
 echo "installed game: ok"

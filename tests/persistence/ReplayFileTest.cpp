@@ -1,5 +1,6 @@
 // The replay file: what is written reads back the same, bit for bit, and anything
 // that is not a whole replay of this format is refused with a reason.
+#include "app/Difficulty.hpp"
 #include "persistence/ReplayFile.hpp"
 
 #include <gtest/gtest.h>
@@ -18,7 +19,7 @@ namespace {
 Replay sampleRun() {
     Replay run;
     run.gameVersion = "1.0.1";
-    run.difficulty = 4;
+    run.difficulty = game::BossFight;
     run.practiceAttack = 2;
     run.seed = 4000000000u;
     run.startFrameTime = 0.0123f;
@@ -113,8 +114,8 @@ TEST(ReplayFile, AnythingButAWholeReplayIsRefusedWithItsReason) {
         {"more clock reads than bytes", withNumber(good, clockReadCountAt, 1u << 31), "more clock reads than bytes"},
         {"more checks than bytes", withNumber(good, checkCountAt, 1u << 31), "more checks than bytes"},
         {"8 million frames in a small file", withNumber(good, frameCountAt, 8'000'000), "no frames it could play"},
-        {"no such difficulty", encoded([](Replay& r) { r.difficulty = 5; }), "no difficulty"},
-        {"a practice outside the fight", encoded([](Replay& r) { r.difficulty = 3; }), "no attack"},
+        {"no such difficulty", encoded([](Replay& r) { r.difficulty = game::BossFight + 1; }), "no difficulty"},
+        {"a practice outside the fight", encoded([](Replay& r) { r.difficulty = game::Hell; }), "no attack"},
         {"no such attack", encoded([](Replay& r) { r.practiceAttack = 5; }), "no attack"},
         {"no such ending", encoded([](Replay& r) { r.ending = ReplayEnding(0); }), "no difficulty or ending"},
         {"no frames", encoded([](Replay& r) { r.steps.clear(); }), "no frames"},
@@ -190,6 +191,25 @@ TEST(ReplayFile, OnlyARegularFileOfAReplaysSizeIsRead) {
         EXPECT_NE(error.find(row.reason), std::string::npos) << row.name << ": " << error;
     }
     std::filesystem::remove_all(folder);
+}
+
+// The rough replay that CI verifies holds what a real machine records besides steady
+// frames: a first frame time, steps beyond the cap, frames without the focus and a
+// pad lost; were the recorder to lose one, the verification would no longer cover it.
+TEST(ReplayFile, TheRoughReplayHoldsWhatARealMachineRecords) {
+    Replay rough;
+    std::string error;
+    ASSERT_TRUE(readReplay(VIZOVID_SOURCE_DIR "/tests/replays/rough.vzr", rough, error)) << error;
+    const auto frames = [&](auto&& rule) {
+        std::size_t count = 0;
+        for (std::size_t i = 0; i < rough.steps.size(); i++)
+            count += rule(rough.steps[i], rough.inputs[i]);
+        return count;
+    };
+    EXPECT_GT(rough.startFrameTime, 0);
+    EXPECT_GT(frames([](std::uint16_t step, std::uint8_t) { return step == replayMaxMicroseconds; }), 10u);
+    EXPECT_GT(frames([](std::uint16_t, std::uint8_t input) { return (input & replayInput::focus) == 0; }), 100u);
+    EXPECT_EQ(frames([](std::uint16_t, std::uint8_t input) { return (input & replayInput::padLost) != 0; }), 1u);
 }
 
 } // namespace

@@ -7,7 +7,7 @@
 #include <stdexcept>
 
 TEST_F(RunScenario, APadMovesPausesAndContinues) {
-    startTestRun(1);
+    startTestRun(game::Average);
     game::director.eventTimer = -1e9f; // an empty arena
     struct Row {
         const char* name;

@@ -1,4 +1,4 @@
-// The HUD's message feed keeps ten line breaks, dropping whole old lines; the clock's format.
+// The HUD's message feed keeps ten line breaks, dropping whole old lines.
 #include "run/Hud.hpp"
 
 #include <gtest/gtest.h>
@@ -18,22 +18,6 @@ TEST(MessageFeed, KeepsTheLastTenLineBreaks) {
     hud.pushMessage("j\nk\nl\n"); // twelve: the two oldest lines go
     hud.pushMessage("tail without a break");
     EXPECT_EQ(hud.messageLog, "c\nd\ne\nf\ng\nh\ni\nj\nk\nl\ntail without a break");
-}
-
-TEST(FormatTime, MinutesAndSecondsThenHoursPastSixtyMinutes) {
-    const std::pair<int, const char*> examples[] = {
-        {0, "00:00"},
-        {10, "00:10"},
-        {69, "01:09"},
-        {75, "01:15"},
-        {599, "09:59"},
-        {3600, "60:00"},
-        {3659, "60:59"},
-        {3660, "1:01:00"},
-        {36000, "10:00:00"},
-    };
-    for (const auto& [seconds, text] : examples)
-        EXPECT_EQ(formatTime(seconds), text) << seconds;
 }
 
 } // namespace

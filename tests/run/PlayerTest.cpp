@@ -34,10 +34,10 @@ class PlayerRun : public RunScenario {
 protected:
     void SetUp() override {
         RunScenario::SetUp();
-        freshRun(1);
+        freshRun();
     }
     // A run of the difficulty in an empty arena.
-    void freshRun(int difficulty) {
+    void freshRun(game::Difficulty difficulty = game::Average) {
         startTestRun(difficulty);
         game::director.eventTimer = -1e9f;
     }
@@ -92,7 +92,7 @@ TEST_F(PlayerRun, OneFrameOfKeysFocusAndPushes) {
         SCOPED_TRACE(row.name);
         input.script.focus = true;
         failAfterFrames(9);
-        freshRun(1);
+        freshRun();
         holdKeys(row.warmUp);
         frames(5);
         holdKeys(row.keys);
@@ -126,7 +126,7 @@ TEST_F(PlayerRun, WhatEachTouchCosts) {
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        freshRun(1);
+        freshRun();
         frame();
         game::player.timeSinceHit = 5;
         game::soundPool.sounds.clear();
@@ -174,7 +174,7 @@ TEST_F(PlayerRun, DeathAtZeroHealthEndsTheRunOnlyOnceThatFrameIsFinished) {
 
 // The run steps at most 1/60 s; the statistics count real time, the boss fight's apart.
 TEST_F(PlayerRun, ASlowFrameStepsOneSixtiethButCountsInFullOnItsDifficulty) {
-    for (int difficulty : {1, 2, 3, 4}) {
+    for (game::Difficulty difficulty : {game::Average, game::Hard, game::Hell, game::BossFight}) {
         SCOPED_TRACE(difficulty);
         input.script.frameStep = sf::microseconds(16667);
         freshRun(difficulty);
@@ -187,8 +187,8 @@ TEST_F(PlayerRun, ASlowFrameStepsOneSixtiethButCountsInFullOnItsDifficulty) {
         input.script.frameStep = sf::milliseconds(500);
         frames(2);
         EXPECT_NEAR(game::player.runTime - runTime, 2 * oneFrame, 1e-5f);
-        EXPECT_NEAR(game::saveData.timeSpentDodging, difficulty == 4 ? 0 : counted, 1e-4f);
-        EXPECT_NEAR(game::saveData.timeSpentDodgingDieSentry, difficulty == 4 ? counted : 0, 1e-4f);
+        EXPECT_NEAR(game::saveData.timeSpentDodging, difficulty == game::BossFight ? 0 : counted, 1e-4f);
+        EXPECT_NEAR(game::saveData.timeSpentDodgingDieSentry, difficulty == game::BossFight ? counted : 0, 1e-4f);
     }
 }
 

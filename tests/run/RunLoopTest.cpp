@@ -15,7 +15,7 @@ class Run : public RunScenario {};
 
 // Whatever a run left behind, the next one starts empty.
 TEST_F(Run, TheResetEmptiesEveryVectorOfTheRun) {
-    for (int difficulty : {3, 4}) { // HELL's sentries and shots, then the boss's
+    for (game::Difficulty difficulty : {game::Hell, game::BossFight}) { // HELL's sentries and shots, then the boss's
         startTestRun(difficulty);
         frames(60 * 60);
     }

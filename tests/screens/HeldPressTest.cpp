@@ -13,7 +13,7 @@
 
 namespace {
 
-const Frame padB{1800, 1000, false, false, true, true};
+const Frame padB = idle.withPadB();
 
 // Screens one after the other, as the game strings them together.
 void pauseThenMainMenu() {

@@ -35,7 +35,7 @@ protected:
 TEST_F(Menus, TheMainMenuQuitsOnlyPastItsGuardsAndWithTheFocus) {
     const Frame settings = press(960, 840);
     const Frame back = press(120, 120);
-    const Frame unfocused{960, 990, true, true, false};
+    const Frame unfocused = quitGame.withEscape().unfocused();
     struct Row {
         const char* name;
         int stepMs;
@@ -104,37 +104,40 @@ TEST_F(Menus, PlayActsAtOnceAndAHeldPressWaitsForTheDifficultyGuard) {
     const Frame playOverHard = press(800, 560);
     EXPECT_EQ(driver.runScreen(mainMenu, {playOverHard, idle, playOverHard, playOverHard, playOverHard}), 5);
     EXPECT_TRUE(game::appRunning);
-    EXPECT_EQ(game::difficulty, 2);
+    EXPECT_EQ(game::difficulty, game::Hard);
 }
 
 // A locked "DIE" shows its notice, which keeps "Average" from answering; "OK" closes
 // it even without the focus, and a press still held then acts on what lies under it.
 TEST_F(Menus, ALockedDieShowsTheNoticeUntilOk) {
-    const Frame okUnfocused{760, 650, true, false, false};
+    const Frame ok = press(760, 650);
     const std::vector<Frame> frames = framesOf({{press(1710, 590), 20}, {idle, 1}, {press(210, 590), 2}, {idle, 1},
-                                                {okUnfocused, 1}, {press(760, 650), 1}});
+                                                {ok.unfocused(), 1}, {ok, 1}});
     EXPECT_EQ(driver.runScreen(difficultyScreen, frames), 26);
-    EXPECT_EQ(game::difficulty, 2);
+    EXPECT_EQ(game::difficulty, game::Hard);
 }
 
-// Each choice, held from the selection's first frame, acts at 0.2 s; "DIE" needs no focus.
+// Each choice, held from the selection's first frame, acts at 0.2 s, but only with
+// the focus; "DIE" needs none.
 TEST_F(Menus, EachDifficultyButtonChoosesItsRun) {
     game::saveData.bossFightUnlocked = true;
     driver.script.frameStep = sf::milliseconds(100);
     struct Row {
         const char* name;
         float x;
-        int difficulty;
+        int unfocused, focused; // frames held without the focus, then with it
+        game::Difficulty difficulty;
     };
     const Row rows[] = {
-        {"Average", 210, 1},
-        {"Hard", 710, 2},
-        {"HELL", 1210, 3},
-        {"DIE, unfocused", 1710, 4},
+        {"Average", 210, 0, 3, game::Average},
+        {"Hard, once the focus is back", 710, 3, 1, game::Hard},
+        {"HELL", 1210, 0, 3, game::Hell},
+        {"DIE, unfocused", 1710, 3, 0, game::BossFight},
     };
     for (const Row& row : rows) {
-        const Frame held{row.x, 590, true, false, row.difficulty != 4};
-        EXPECT_EQ(driver.runScreen(difficultyScreen, framesOf({{held, 3}})), 3) << row.name;
+        const Frame held = press(row.x, 590);
+        const std::vector<Frame> frames = framesOf({{held.unfocused(), row.unfocused}, {held, row.focused}});
+        EXPECT_EQ(driver.runScreen(difficultyScreen, frames), row.unfocused + row.focused) << row.name;
         EXPECT_EQ(game::difficulty, row.difficulty) << row.name;
     }
 }

@@ -46,12 +46,14 @@ protected:
     }
 
     // Dies with the run time on the difficulty, looks for the unlock line on the
-    // screen's third frame, then leaves by the button at y.
-    void die(int difficulty, float runTime, float buttonY) {
+    // screen's third frame, presses "Restart" without the focus (nothing happens),
+    // then leaves by the button at y.
+    void die(game::Difficulty difficulty, float runTime, float buttonY) {
         game::difficulty = difficulty;
         game::player.runTime = runTime;
         const Frame leave = press(960, buttonY);
-        driver.runScreen(deathScreen, {idle, idle, idle, leave}, [this](int frame) {
+        const Frame restartUnfocused = press(960, restartY).unfocused();
+        driver.runScreen(deathScreen, {idle, idle, idle, restartUnfocused, leave}, [this](int frame) {
             if (frame == 3)
                 lineSeen = unlockLineShown();
         });
@@ -63,21 +65,21 @@ TEST_F(RunScreens, TheDeathScreenKeepsBestTimesAndUnlocksTheFightOnce) {
     struct Row {
         const char* name;
         bool fresh;
-        int difficulty;
+        game::Difficulty difficulty;
         float runTime;
         bool restart;
         float best[3]; // Average, Hard, HELL afterwards
         bool unlocked, lineShown;
     };
     const Row rows[] = {
-        {"Hard past 2:30 unlocks the fight", true, 2, 150.5f, false, {0, 150.5f, 0}, true, true},
-        {"a better Hard time, already unlocked", false, 2, 160, true, {0, 160, 0}, true, false},
-        {"a worse Hard time keeps the best", false, 2, 100, false, {0, 160, 0}, true, false},
-        {"Hard just short of 2:30", true, 2, 149.99f, false, {0, 149.99f, 0}, false, false},
-        {"HELL just short of 1:15", true, 3, 74.99f, false, {0, 0, 74.99f}, false, false},
-        {"HELL after 1:15", false, 3, 75, false, {0, 0, 75}, true, true},
-        {"Average never unlocks", true, 1, 500, false, {500, 0, 0}, false, false},
-        {"the boss fight keeps no best time", true, 4, 300, false, {0, 0, 0}, false, false},
+        {"Hard past 2:30 unlocks the fight", true, game::Hard, 150.5f, false, {0, 150.5f, 0}, true, true},
+        {"a better Hard time, already unlocked", false, game::Hard, 160, true, {0, 160, 0}, true, false},
+        {"a worse Hard time keeps the best", false, game::Hard, 100, false, {0, 160, 0}, true, false},
+        {"Hard just short of 2:30", true, game::Hard, 149.99f, false, {0, 149.99f, 0}, false, false},
+        {"HELL just short of 1:15", true, game::Hell, 74.99f, false, {0, 0, 74.99f}, false, false},
+        {"HELL after 1:15", false, game::Hell, 75, false, {0, 0, 75}, true, true},
+        {"Average never unlocks", true, game::Average, 500, false, {500, 0, 0}, false, false},
+        {"the boss fight keeps no best time", true, game::BossFight, 300, false, {0, 0, 0}, false, false},
     };
     SaveData& save = game::saveData;
     for (const Row& row : rows) {
@@ -105,8 +107,8 @@ TEST_F(RunScreens, TheDeathScreenKeepsBestTimesAndUnlocksTheFightOnce) {
 // Unfocused, neither "Restart" nor Escape does a thing. The menu pauses the music;
 // in the boss fight "Continue" takes it on from where it paused.
 TEST_F(RunScreens, ThePauseMenuActsOnlyWithTheFocusAndContinuesTheThemeWhereItPaused) {
-    const Frame unfocused{960, 590, true, true, false};
-    for (int difficulty : {1, 4}) {
+    const Frame unfocused = press(960, restartY).withEscape().unfocused();
+    for (game::Difficulty difficulty : {game::Average, game::BossFight}) {
         SCOPED_TRACE(difficulty);
         game::difficulty = difficulty;
         game::musicSound.play();
@@ -123,7 +125,7 @@ TEST_F(RunScreens, ThePauseMenuActsOnlyWithTheFocusAndContinuesTheThemeWhereItPa
         EXPECT_EQ(driver.runScreen(pauseMenu, frames, paused), 5);
         EXPECT_TRUE(game::runActive);
         const bool resumed = game::musicSound.getStatus() == sf::SoundSource::Status::Playing;
-        EXPECT_EQ(resumed, difficulty == 4);
+        EXPECT_EQ(resumed, difficulty == game::BossFight);
         EXPECT_GE(pausedAt, sf::milliseconds(100));
         EXPECT_GE(game::musicSound.getPlayingOffset(), pausedAt);
         game::musicSound.stop();

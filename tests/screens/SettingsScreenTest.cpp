@@ -90,13 +90,13 @@ TEST_F(SettingsScreen, ApplyActsAfterASecondAndOnlyFullscreenOrAntialiasingReCre
 TEST_F(SettingsScreen, WithoutFocusTheSlidersStillEditAndTheBossFightHasAMusicSlider) {
     struct Row {
         const char* name;
-        std::int32_t difficulty;
+        game::Difficulty difficulty;
         float audioKnobX, audioToX;
         std::int32_t music, audio;
     };
     const Row rows[] = {
-        {"the boss fight: a music slider beside a short audio one", 4, 655, 700, 20, 65},
-        {"elsewhere: one long audio slider", 1, 960, 1200, 50, 80},
+        {"the boss fight: a music slider beside a short audio one", game::BossFight, 655, 700, 20, 65},
+        {"elsewhere: one long audio slider", game::Average, 960, 1200, 50, 80},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);

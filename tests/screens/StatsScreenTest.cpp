@@ -32,7 +32,7 @@ TEST(StatsScreen, EveryStatisticInItsPlaceWithTimesAndDistanceTruncatedAndBackAn
     ScreenDriver driver;
     game::buttonSound.stop();
     const int clicks = game::saveData.buttonsClicked;
-    EXPECT_EQ(driver.runScreen(statsScreen, {Frame{120, 120, true, false, false}}), 1);
+    EXPECT_EQ(driver.runScreen(statsScreen, {press(120, 120).unfocused()}), 1);
     EXPECT_EQ(game::saveData.buttonsClicked, clicks + 1);
 }
 

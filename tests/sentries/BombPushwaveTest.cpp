@@ -12,7 +12,7 @@ namespace {
 struct BombsAndWaves : RunScenario {
     void SetUp() override {
         RunScenario::SetUp();
-        startTestRun(1);
+        startTestRun(game::Average);
         game::director.eventTimer = -1e9f;
         frame();
     }

@@ -17,14 +17,15 @@ TEST_F(Director, OpensWithABurstWaitsLongerAndLongerAndDrawsUpgradeFactorsByDiff
     const float factors[] = {1.1f, 1.25f, 1.4f, 1.5f, 1.6f, 1.7f, 1.75f, 1.77f};
     struct Row {
         const char* name;
-        int difficulty, burst;
+        game::Difficulty difficulty;
+        int burst;
         float interval, growth;
         int factorsDrawn;
     };
     const Row rows[] = {
-        {"Average", 1, 4, 15.0f, 1.5f, 2},
-        {"Hard", 2, 6, 10.0f, 1.35f, 4},
-        {"HELL", 3, 10, 8.0f, 1.2f, 8},
+        {"Average", game::Average, 4, 15.0f, 1.5f, 2},
+        {"Hard", game::Hard, 6, 10.0f, 1.35f, 4},
+        {"HELL", game::Hell, 10, 8.0f, 1.2f, 8},
     };
     for (const Row& t : rows) {
         SCOPED_TRACE(t.name);
@@ -47,7 +48,7 @@ TEST_F(Director, OpensWithABurstWaitsLongerAndLongerAndDrawsUpgradeFactorsByDiff
         for (int event = 0; event < 300; event++) {
             game::hud = Hud();
             director.nextEvent();
-            if (director.eventMode == 1)
+            if (director.eventMode == SentryDirector::EventMode::Upgrade)
                 drawn.insert(director.upgradeFactor);
         }
         EXPECT_EQ(drawn, std::set<float>(factors, factors + t.factorsDrawn));
@@ -59,12 +60,12 @@ TEST_F(Director, SpawnsRotateKindsFillSlotsTwoAndSixteenFirstAndCloseAtFourteen)
         SCOPED_TRACE(seed);
         resetRun();
         std::srand(seed);
-        SentryDirector director(3);
+        SentryDirector director(game::Hell);
         std::vector<int> kinds;
         for (int event = 0; event < 80; event++) {
             game::hud = Hud();
             director.nextEvent();
-            if (director.eventMode == 0)
+            if (director.eventMode == SentryDirector::EventMode::Spawn)
                 kinds.push_back(director.eventKind);
             else
                 ASSERT_GE(event, 2) << "the first two events spawn";

@@ -13,7 +13,7 @@ namespace {
 using Shooters = RunScenario;
 
 TEST_F(Shooters, ShotsComeOnTimeStrayHitFadeAndTurnAtMost126DegreesASecond) {
-    startTestRun(1, 11);
+    startTestRun(game::Average, 11);
     game::director.eventTimer = -1e9f; // no director: the test's own sentries
     frame();
     const sf::Vector2f p = game::playerPosition;

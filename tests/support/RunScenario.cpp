@@ -52,7 +52,7 @@ void RunScenario::TearDown() {
     game::saveData.rgbSkinEnabled = false;
 }
 
-void RunScenario::startTestRun(int difficulty, unsigned seed) {
+void RunScenario::startTestRun(game::Difficulty difficulty, unsigned seed) {
     resetRun();
     std::srand(seed);
     game::difficulty = difficulty;

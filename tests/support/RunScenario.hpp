@@ -3,6 +3,7 @@
 // on the art.
 #pragma once
 
+#include "app/Difficulty.hpp"
 #include "support/TestScreen.hpp"
 
 #include <SFML/Window/Keyboard.hpp>
@@ -28,7 +29,7 @@ protected:
     void TearDown() override;
 
     // A fresh run of the difficulty, as the entry point starts one.
-    void startTestRun(int difficulty, unsigned seed = 1);
+    void startTestRun(game::Difficulty difficulty, unsigned seed = 1);
     // Runs the update half of one frame (everything but drawing).
     void frame();
     void frames(int count);

@@ -21,11 +21,16 @@ struct Frame {
     bool escape = false;
     bool focus = true;
     bool padB = false; // B held on a pad
+
+    // The same frame with Escape held; with another window focused; with a pad's B held.
+    Frame withEscape() const { return {x, y, pressed, true, focus, padB}; }
+    Frame unfocused() const { return {x, y, pressed, escape, false, padB}; }
+    Frame withPadB() const { return {x, y, pressed, escape, focus, true}; }
 };
 
 inline Frame press(float x, float y) { return Frame{x, y, true}; }
 const Frame idle{};
-const Frame escape{1800, 1000, false, true};
+const Frame escape = idle.withEscape();
 
 // A script of frames: each frame repeated its count of times.
 std::vector<Frame> framesOf(std::initializer_list<std::pair<Frame, int>> parts);

@@ -18,12 +18,14 @@ namespace {
 using Key = sf::Keyboard::Key;
 
 // One character a frame: u, d, l and r the arrow keys, e Enter, D a pad's d-pad
-// down, R its stick right, a its A, m the mouse moving, '.' nothing held.
+// down, R its stick right, a its A, m the mouse moving, x Down typed into another
+// window, '.' nothing held.
 void show(input::Script& script, char c) {
-    const char names[] = "udlre";
-    const Key keys[] = {Key::Up, Key::Down, Key::Left, Key::Right, compat::enterKey};
+    const char names[] = "udlrex";
+    const Key keys[] = {Key::Up, Key::Down, Key::Left, Key::Right, compat::enterKey, Key::Down};
     script.keys.clear();
-    for (int i = 0; i < 5; i++)
+    script.focus = c != 'x';
+    for (int i = 0; i < 6; i++)
         if (c == names[i])
             script.keys.push_back(keys[i]);
     const std::vector<unsigned> buttons(c == 'a', input::pad::A);
@@ -68,6 +70,7 @@ TEST(FocusRing, MovesBothWaysWrapsAndStepsTheFocusedSliderOrToggle) {
         {"Enter presses the focused button once a press", "d.u.eee.e", 3, 50, 0, 2},
         {"a pad's A presses it too", "d.aaa", 0, 50, 0, 1},
         {"no press before the focus shows", "e", -1, 50, 0, 0},
+        {"keys typed into another window move nothing", "x.x", -1, 50, 0, 0},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
