@@ -34,6 +34,7 @@ bool runActive = true;
 bool showDeathScreen = true;
 bool bossBeaten = false;
 std::int32_t difficulty = Average;
+std::int32_t practiceAttack = 0;
 std::int32_t framesCounted = 0;
 float fps = 0;
 float frameTime = 0;

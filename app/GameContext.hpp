@@ -9,10 +9,7 @@
 #include "boss/DieSentry.hpp"
 #include "persistence/SaveData.hpp"
 #include "platform/Folders.hpp"
-#include "platform/Folders.hpp"
 #include "platform/Input.hpp"
-#include "platform/Input.hpp"
-#include "platform/MusicStream.hpp"
 #include "platform/MusicStream.hpp"
 #include "platform/SfmlCompat.hpp"
 #include "run/Hud.hpp"
@@ -49,6 +46,7 @@ extern bool runActive;       // the run loop goes on
 extern bool showDeathScreen; // the death screen follows the run that just ended
 extern bool bossBeaten;      // the Zev Azirid was destroyed in the run that just ended
 extern std::int32_t difficulty; // a game::Difficulty
+extern std::int32_t practiceAttack; // 1 to 4: the attack of the Zev Azirid a practice run practises; 0 in any other run
 
 // Window, views and drawing resources.
 extern const std::string gameVersion;     // "1.0.1", the build's version; recorded in every replay

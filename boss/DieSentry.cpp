@@ -11,11 +11,14 @@
 #include "platform/SfmlCompat.hpp"
 #include "run/Geometry.hpp"
 #include "run/Hud.hpp"
+#include "run/Practice.hpp"
 #include "sentries/BombSentry.hpp"
 #include "sentries/LaserSentry.hpp"
 #include "sentries/Placement.hpp"
 
 #include <cmath>
+#include <cstdlib>
+#include <string>
 
 namespace {
 
@@ -151,6 +154,36 @@ void fly(DieSentry& boss) {
 
 } // namespace
 
+const char* attackName(std::int32_t attack) {
+    static const char* const names[] = {"Pattern barrage", "Bounce waves", "Laser sentries", "Final barrage"};
+    return inAttack(attack) ? names[attack - 1] : "";
+}
+
+float secondsBefore(std::int32_t attack) {
+    const float openingLength = 5;
+    float seconds = 0;
+    for (std::int32_t earlier = 1; earlier < attack; earlier++)
+        seconds += (earlier == 1 ? openingLength : DieSentry().pauseLength) + attacks[earlier - 1].length;
+    return seconds;
+}
+
+void enterPauseBefore(DieSentry& boss, std::int32_t attack) {
+    if (attack <= 1)
+        return;
+    boss.attack = DieSentry::pauseBetween;
+    boss.nextAttack = attack;
+    boss.attackTimer = 0;
+    boss.position = arenaCentre;
+    boss.destination = arenaCentre;
+    boss.spinSpeed = 0;
+    // The bounce waves spend every wave and burst; the final barrage's settings
+    // come with its start, as in the fight.
+    if (attack > 2) {
+        boss.wavesLeft = 0;
+        boss.burstsLeft = 0;
+    }
+}
+
 void setUpBossFight() {
     game::musicSound.play();
     DieSentry boss;
@@ -162,9 +195,14 @@ void setUpBossFight() {
     boss.sprite.setPosition(arenaCentre);
     boss.bounds = boss.sprite.getGlobalBounds();
     dropBombAt(arenaCentre, 0, 0); // a harmless entrance blast
+    practice::setUpFight(boss);
     game::dieSentries.push_back(boss);
-    countOnce(game::saveData.timesAttemptedDieSentry);
-    game::hud.pushMessage("Good luck");
+    if (game::practiceAttack != 0) {
+        game::hud.pushMessage(std::string("Practice: ") + attackName(game::practiceAttack));
+    } else {
+        countOnce(game::saveData.timesAttemptedDieSentry);
+        game::hud.pushMessage("Good luck");
+    }
     game::arenaFrame.setOutlineColor(sf::Color(250, 30, 30, 255));
 }
 

@@ -88,5 +88,18 @@ struct DieSentry {
 };
 
 // Opens the boss fight: the music, the Zev Azirid at the centre with a harmless
-// entrance blast, the attempt counted, "Good luck", and the arena frame in red.
+// entrance blast, the attempt counted, "Good luck", and the arena frame in red. A
+// practice opens in the pause before its attack instead, and counts nothing.
 void setUpBossFight();
+
+// The four attacks of the programme by what they are: "Pattern barrage", "Bounce
+// waves", "Laser sentries", "Final barrage".
+const char* attackName(std::int32_t attack);
+// The nominal second of a fight at which the pause before the attack begins (for
+// attack 1, the opening wander): 0, 65, 121 and 169.
+float secondsBefore(std::int32_t attack);
+// The boss as the programme has it when the pause before the attack begins: the
+// attacks before it run, their remainders left aside. The boss waits at the arena
+// centre, where every pause after the first attack takes it. Attack 1 needs
+// nothing: the fight's own opening is its pause.
+void enterPauseBefore(DieSentry& boss, std::int32_t attack);

@@ -3,6 +3,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <iostream>
 #include <system_error>
 
 files::Sync (*syncFileToDisk)(const std::filesystem::path& file) = files::syncFile;
@@ -72,4 +73,12 @@ bool writeDurably(const std::string& path, const std::string& bytes) {
     }
     files::syncFolder(folder); // makes the rename itself durable
     return true;
+}
+
+void keepDamagedCopy(const std::string& path, const std::string& bytes, const std::string& why) {
+    const std::string copyPath = path + ".damaged";
+    const bool kept = writeDurably(copyPath, bytes);
+    std::cerr << path << ": " << why
+              << (kept ? "; the file as it was is kept in " : "; no copy of it could be written to ") << copyPath
+              << '\n';
 }

@@ -16,3 +16,8 @@ bool writeDurably(const std::string& path, const std::string& bytes);
 // The call that makes a written file durable (files::syncFile); tests put a failing
 // one in its place.
 extern files::Sync (*syncFileToDisk)(const std::filesystem::path& file);
+
+// A file the game could not read whole is copied as it was to path + ".damaged"
+// (the same safe way, replacing an older copy) before anything is written over it,
+// and standard error names the file, why, and where the copy went.
+void keepDamagedCopy(const std::string& path, const std::string& bytes, const std::string& why);

@@ -1,7 +1,8 @@
 // The replay file. Little-endian throughout:
 //   "VIZOVID REPLAY" and a format number;
 //   the game's version, and from format 2 the build (system, processor, SFML);
-//   the difficulty, the seed, the set-up's frame time (its bits), the ending;
+//   the difficulty, from format 3 the attack a practice practised (0 for any
+//   other run), the seed, the set-up's frame time (its bits), the ending;
 //   the clock reads; the checks (frame, x, y, health, sentries, projectiles, run
 //   clock, floats by their bits);
 //   the frames: their count, then their steps (16 bits each) and their inputs (a
@@ -24,7 +25,7 @@ namespace {
 
 const char magic[] = "VIZOVID REPLAY";
 constexpr std::size_t magicSize = sizeof magic - 1;
-constexpr std::uint32_t formatVersion = 2;
+constexpr std::uint32_t formatVersion = 3;
 constexpr std::size_t checkBytes = 28;
 // Deflate never packs more than 1032 bytes into one.
 constexpr std::size_t maxDeflateRatio = 1032;
@@ -161,6 +162,7 @@ std::string encodeReplay(const Replay& replay) {
     out.text(replay.gameVersion.substr(0, 255));
     out.text(replay.build.substr(0, 255));
     out.u8(std::uint8_t(replay.difficulty));
+    out.u8(std::uint8_t(replay.practiceAttack));
     out.u32(replay.seed);
     out.u32(floatBits(replay.startFrameTime));
     out.u8(std::uint8_t(replay.ending));
@@ -196,11 +198,15 @@ bool readHeader(Reader& in, std::uint32_t version, Replay& read, std::string& er
     if (version >= 2)
         read.build = in.text(in.u8());
     read.difficulty = in.u8();
+    if (version >= 3)
+        read.practiceAttack = in.u8();
     read.seed = in.u32();
     read.startFrameTime = floatOf(in.u32());
     const std::uint8_t ending = in.u8();
     if (read.difficulty < game::Average || read.difficulty > game::BossFight || ending < 1 || ending > 3)
         return fail(error, "the replay names no difficulty or ending of this game");
+    if (read.practiceAttack != 0 && (read.difficulty != 4 || read.practiceAttack > 4))
+        return fail(error, "the replay names no attack of the Zev Azirid to practise");
     if (!measurable(read.startFrameTime))
         return fail(error, "the replay's first frame time is not one a clock measures");
     read.ending = ReplayEnding(ending);

@@ -49,6 +49,7 @@ struct Replay {
     std::string gameVersion;             // of the game that recorded it, "1.0.1"
     std::string build;                   // what else shapes its floats: "Linux x86-64, SFML 2"; "" before format 2
     std::int32_t difficulty = 0;         // 1 Average, 2 Hard, 3 HELL, 4 the boss fight
+    std::int32_t practiceAttack = 0;     // 1 to 4: the boss's attack a practice practised; 0 before format 3
     std::uint32_t seed = 0;              // gameRandom() was seeded with it as the run started
     float startFrameTime = 0;            // seconds: the frame time the run's set-up read
     ReplayEnding ending = ReplayEnding::Left;
@@ -65,7 +66,7 @@ constexpr std::uint32_t replayCheckInterval = 300;
 
 std::string encodeReplay(const Replay& replay);
 // False, with one line in error saying what is wrong, for anything that is not a
-// whole replay that this game's recorder could have written. Formats 1 and 2 read.
+// whole replay that this game's recorder could have written. Formats 1 to 3 read.
 bool decodeReplay(const std::string& bytes, Replay& replay, std::string& error);
 // The same for a file; only a regular file of at most replayMaxFileBytes is read.
 bool readReplay(const std::string& path, Replay& replay, std::string& error);

@@ -8,9 +8,9 @@
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
-#include <iostream>
 #include <locale>
 #include <sstream>
+#include <string>
 
 namespace {
 
@@ -82,14 +82,10 @@ bool SaveData::load() {
 
     // The next save rewrites the file from what was read, and every value after the
     // one that failed would be gone for good: the file is kept aside as it was.
-    if (damaged) {
-        const std::string copyPath = savePath + ".damaged";
-        const bool kept = writeDurably(copyPath, asItWas.str());
-        std::cerr << savePath << ": " << valueNames[valuesRead] << " on line " << lineOf(valuesRead)
-                  << (endedEarly ? " is missing, the file ends before it" : " could not be read")
-                  << (kept ? "; the file as it was is kept in " : "; no copy of it could be written to ")
-                  << copyPath << '\n';
-    }
+    if (damaged)
+        keepDamagedCopy(savePath, asItWas.str(),
+                        valueNames[valuesRead] + (" on line " + std::to_string(lineOf(valuesRead)))
+                            + (endedEarly ? " is missing, the file ends before it" : " could not be read"));
     return true;
 }
 

@@ -55,3 +55,8 @@ float MusicStream::getVolume() const {
 sf::Time MusicStream::getPlayingOffset() const {
     return stream ? stream->getPlayingOffset() : sf::Time::Zero;
 }
+
+void MusicStream::setPlayingOffset(sf::Time offset) {
+    if (stream)
+        stream->setPlayingOffset(offset);
+}

@@ -21,6 +21,8 @@ public:
     void setVolume(float volume);
     float getVolume() const; // what the open theme plays at
     sf::Time getPlayingOffset() const;
+    // Moves a playing or paused theme to the offset from its start.
+    void setPlayingOffset(sf::Time offset);
 
 private:
     std::unique_ptr<sf::SoundStream> stream; // the open theme, or none

@@ -18,6 +18,7 @@ namespace {
 
 SaveData recordBefore(""); // a record of no file: made, it reads and writes nothing
 std::int32_t difficultyBefore = 0;
+std::int32_t practiceBefore = 0;
 
 } // namespace
 
@@ -26,6 +27,7 @@ namespace playback {
 void begin(const Replay& replay) {
     recordBefore = game::saveData;
     difficultyBefore = game::difficulty;
+    practiceBefore = game::practiceAttack;
     resetRun(); // a replay starts from an empty arena, whatever stood on it
     tape::startPlayback(replay);
     startRun();
@@ -38,6 +40,7 @@ std::string end() {
     resetRun();
     game::saveData = recordBefore;
     game::difficulty = difficultyBefore;
+    game::practiceAttack = practiceBefore;
     return difference;
 }
 

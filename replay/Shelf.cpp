@@ -54,6 +54,9 @@ void keep(const Replay& run) {
         return;
     }
     write(Kept::Last, run);
+    // A practice counts for nothing: it is only the last run.
+    if (run.practiceAttack != 0)
+        return;
     // The death screen raises the best time by the same rule, after this.
     const float* best = game::saveData.bestTimeOf(run.difficulty);
     if (run.ending == ReplayEnding::Death && best && run.runTime() > *best)

@@ -5,6 +5,7 @@
 #include "platform/GameRandom.hpp"
 #include "platform/SfmlCompat.hpp"
 #include "replay/Replay.hpp"
+#include "run/Practice.hpp"
 #include "run/RunSetup.hpp"
 
 #include <algorithm>
@@ -55,6 +56,7 @@ void record() {
     reel.gameVersion = game::gameVersion;
     reel.build = thisBuild();
     reel.difficulty = game::difficulty;
+    reel.practiceAttack = game::practiceAttack;
     reel.seed = input::freshSeed();
     reel.startFrameTime = game::frameTime;
     frames = 0;
@@ -64,7 +66,8 @@ void record() {
 Replay finish() {
     // A run still going was stopped from outside (the replay recorder's time bound).
     const bool died = !game::runActive && game::showDeathScreen;
-    reel.ending = game::bossBeaten ? ReplayEnding::Victory : died ? ReplayEnding::Death : ReplayEnding::Left;
+    const bool won = game::bossBeaten || practice::attackSurvived();
+    reel.ending = won ? ReplayEnding::Victory : died ? ReplayEnding::Death : ReplayEnding::Left;
     if (frames % replayCheckInterval != 0 || frames == 0)
         reel.checks.push_back(tape::takeCheck(frames));
     mode = Mode::Off;
@@ -129,6 +132,7 @@ void startPlayback(const Replay& replay) {
     clockReads = 0;
     difference.clear();
     game::difficulty = replay.difficulty;
+    game::practiceAttack = replay.practiceAttack;
     game::frameTime = replay.startFrameTime;
     seedGameRandom(replay.seed);
 }

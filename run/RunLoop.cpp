@@ -13,6 +13,7 @@
 #include "run/Hud.hpp"
 #include "run/PauseCheck.hpp"
 #include "run/Player.hpp"
+#include "run/Practice.hpp"
 #include "sentries/BombSentry.hpp"
 #include "sentries/BulletSentry.hpp"
 #include "sentries/HomingSentry.hpp"
@@ -177,6 +178,7 @@ void stepRunFrame() {
     updateEach(game::pushwaveSentries, updatePushwaveSentry);
     for (std::size_t i = 0; i < game::dieSentries.size(); i++)
         game::dieSentries[i].update();
+    practice::followRun();
     updateEach(game::laserSentries, updateLaserSentry);
 
     updateAlive(game::bullets);

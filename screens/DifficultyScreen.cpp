@@ -1,5 +1,6 @@
 // The difficulty selection: "Average", "Hard", "HELL", and the red "DIE" of the
-// boss fight, which shows how to unlock it until it is unlocked. No way back.
+// boss fight, which shows how to unlock it until it is unlocked; once it is, a
+// small "Practice" under it. No way back.
 #include "screens/DifficultyScreen.hpp"
 
 #include "app/Display.hpp"
@@ -8,6 +9,7 @@
 #include "persistence/SaveData.hpp"
 #include "platform/Input.hpp"
 #include "platform/SfmlCompat.hpp"
+#include "screens/PracticeScreen.hpp"
 #include "ui/Button.hpp"
 #include "ui/FocusRing.hpp"
 #include "ui/Text.hpp"
@@ -33,16 +35,21 @@ void difficultyScreen() {
     Button hard(710, 590, 300, 140, "Hard", sf::Color::White, 5);
     Button hell(1210, 590, 300, 140, "HELL", sf::Color::White, 7);
     Button die(1710, 590, 290, 130, "DIE", sf::Color(200, 20, 20, 255), 10);
+    // Only once the fight is unlocked, small under "DIE".
+    const bool practiceShown = game::saveData.bossFightUnlocked;
+    Button practise(1710, 730, 220, 70, "Practice", sf::Color(200, 20, 20, 255), 5);
     const sf::RectangleShape panel = makePanel({960, 540}, {1500, 400}, sf::Color::White);
     const compat::Text notice = makeNotice();
     Button ok(960, 640, 500, 100, "OK", sf::Color::White, 5);
     bool noticeShown = false;
     const std::pair<Button*, game::Difficulty> levels[] = {{&average, game::Average}, {&hard, game::Hard},
                                                            {&hell, game::Hell}};
-    FocusRing choices(average, hard, hell, die);
+    FocusRing choices = practiceShown ? FocusRing(average, hard, hell, die, practise)
+                                      : FocusRing(average, hard, hell, die);
     FocusRing noticeFocus(ok);
     // Guards the difficulties: "Hard" and "HELL" lie partly under "Play".
     float screenTimer = 0;
+    game::practiceAttack = 0;
 
     while (true) {
         game::frameTime = game::frameClock.restart().asSeconds();
@@ -56,6 +63,12 @@ void difficultyScreen() {
                     game::difficulty = level;
                     return;
                 }
+            }
+            if (practiceShown) {
+                practise.updateHover();
+                if (input::hasFocus(game::window) && practise.isClicked() && screenTimer >= 0.2f
+                    && practiceScreen())
+                    return;
             }
         } else {
             ok.updateHover();
@@ -75,6 +88,8 @@ void difficultyScreen() {
 
         beginScreenPicture();
         drawButtons(game::window, {&average, &hard, &hell, &die});
+        if (practiceShown)
+            practise.draw(game::window);
         game::window.draw(title);
         if (noticeShown) {
             game::window.draw(panel);

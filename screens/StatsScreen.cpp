@@ -4,6 +4,7 @@
 #include "app/Display.hpp"
 #include "app/Events.hpp"
 #include "app/GameContext.hpp"
+#include "boss/DieSentry.hpp"
 #include "persistence/SaveData.hpp"
 #include "platform/Input.hpp"
 #include "platform/SfmlCompat.hpp"
@@ -19,6 +20,15 @@ namespace {
 
 std::string wholeSeconds(float seconds) {
     return formatTime(truncateToInt32(seconds));
+}
+
+const char* const difficultyNames[] = {"", "Average", "Hard", "HELL", "the Zev Azirid"};
+
+// "Hard", or "practice, Bounce waves".
+std::string runName(const Replay& run) {
+    if (run.practiceAttack != 0)
+        return "practice, " + std::string(attackName(run.practiceAttack));
+    return difficultyNames[run.difficulty];
 }
 
 } // namespace
@@ -38,9 +48,11 @@ std::string statsText(const SaveData& s) {
            + "\n\nHighest time on HELL difficulty: " + wholeSeconds(s.bestTimeHell);
 }
 
-namespace {
+std::string lastRunLine(const Replay& run) {
+    return "Last run: " + runName(run) + ", " + wholeSeconds(run.runTime());
+}
 
-const char* const difficultyNames[] = {"", "Average", "Hard", "HELL", "the Zev Azirid"};
+namespace {
 
 // A kept replay on offer, with the line of the statistics it stands beside.
 struct Offer {
@@ -64,11 +76,11 @@ std::vector<Offer> keptOffers(std::string& text) {
         Replay replay;
         if (!replay::load(which, replay))
             continue;
-        const std::string name = difficultyNames[replay.difficulty];
+        const std::string name = runName(replay);
         const std::string time = wholeSeconds(replay.runTime());
         std::string title = "Replay: latest victory over the Zev Azirid, " + time;
         if (which == Kept::Last) {
-            text += "\n\n\nLast run: " + name + ", " + time;
+            text += "\n\n\n" + lastRunLine(replay);
             title = "Replay: last run, " + name + ", " + time;
         } else if (which != Kept::LatestVictory) {
             title = "Replay: " + name + ", best " + time;

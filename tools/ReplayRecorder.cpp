@@ -14,6 +14,7 @@
 #include "platform/SfmlCompat.hpp"
 #include "replay/Replay.hpp"
 #include "run/Geometry.hpp"
+#include "run/Practice.hpp"
 #include "run/RunLoop.hpp"
 #include "run/RunSetup.hpp"
 
@@ -169,8 +170,9 @@ std::size_t attempt(input::Script& script, std::vector<std::vector<sf::Keyboard:
 
 int main(int argc, char** argv) {
     rough = argc == 6 && std::string(argv[5]) == "--rough";
-    if (argc != 5 && !rough) {
-        std::cerr << "usage: replay_recorder DIFFICULTY SECONDS SEED FILE [--rough]\n";
+    const bool practised = argc == 7 && std::string(argv[5]) == "--practice";
+    if (argc != 5 && !rough && !practised) {
+        std::cerr << "usage: replay_recorder DIFFICULTY SECONDS SEED FILE [--rough | --practice ATTACK]\n";
         return 2;
     }
     const float seconds = float(std::atof(argv[2]));
@@ -184,6 +186,7 @@ int main(int argc, char** argv) {
     script.calendarTime = std::time_t(std::atoll(argv[3]));
     input::useScript(&script);
     game::difficulty = std::atoi(argv[1]);
+    game::practiceAttack = practised ? std::atoi(argv[6]) : 0;
 
     // A death sends the player back along the furthest run so far, to try a couple
     // of seconds of other ways there: further back the longer no try got further.
@@ -192,7 +195,7 @@ int main(int argc, char** argv) {
     std::vector<std::vector<sf::Keyboard::Key>> furthestPlan = plan;
     std::mt19937 choices(1);
     std::size_t stuck = 0;
-    for (int tries = 0; !game::runActive && !game::bossBeaten && tries < 20000; tries++) {
+    for (int tries = 0; !game::runActive && !game::bossBeaten && !practice::attackSurvived() && tries < 20000; tries++) {
         const std::size_t back = std::min<std::size_t>(furthest, 120 + 60 * (stuck % 40));
         plan.assign(furthestPlan.begin(), furthestPlan.begin() + std::ptrdiff_t(furthest - back));
         std::uint32_t way = 4; // one of nine: 3 x across + up-down, 4 standing

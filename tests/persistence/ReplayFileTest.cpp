@@ -19,7 +19,8 @@ namespace {
 Replay sampleRun() {
     Replay run;
     run.gameVersion = "1.0.1";
-    run.difficulty = game::Hell;
+    run.difficulty = game::BossFight;
+    run.practiceAttack = 2;
     run.seed = 4000000000u;
     run.startFrameTime = 0.0123f;
     run.ending = ReplayEnding::Death;
@@ -43,6 +44,7 @@ TEST(ReplayFile, ARunReadsBackBitForBit) {
     ASSERT_TRUE(decodeReplay(encodeReplay(run), read, error)) << error;
     EXPECT_EQ(read.gameVersion, run.gameVersion);
     EXPECT_EQ(read.difficulty, run.difficulty);
+    EXPECT_EQ(read.practiceAttack, run.practiceAttack);
     EXPECT_EQ(read.seed, run.seed);
     EXPECT_TRUE(sameBits(read.startFrameTime, run.startFrameTime));
     EXPECT_EQ(read.ending, run.ending);
@@ -71,9 +73,9 @@ TEST(ReplayFile, TwentyMinutesAtTheDefaultFrameRateTakeWellUnderAMegabyte) {
 }
 
 // Where sampleRun()'s file holds its counts: after the magic, the format, the two
-// texts, the difficulty, the seed, the first frame time and the ending; after two
-// clock reads; after two checks.
-constexpr std::size_t clockReadCountAt = 35, checkCountAt = 55, frameCountAt = 115;
+// texts, the difficulty, the attack practised, the seed, the first frame time and
+// the ending; after two clock reads; after two checks.
+constexpr std::size_t practiceAt = 26, clockReadCountAt = 36, checkCountAt = 56, frameCountAt = 116;
 
 void putNumber(std::string& bytes, std::size_t offset, std::uint32_t value) {
     for (int i = 0; i < 4; i++)
@@ -107,12 +109,14 @@ TEST(ReplayFile, AnythingButAWholeReplayIsRefusedWithItsReason) {
         {"cut after the name", good.substr(0, 20), "checksum"},
         {"cut one byte short", good.substr(0, good.size() - 1), "checksum"},
         {"one byte flipped", std::string(good).replace(40, 1, 1, char(good[40] ^ 1)), "checksum"},
-        {"a later format", withNumber(good, 14, 3), "format 3; this game reads formats 1 to 2"},
+        {"a later format", withNumber(good, 14, 4), "format 4; this game reads formats 1 to 3"},
         {"no format", withNumber(good, 14, 0), "format 0"},
         {"more clock reads than bytes", withNumber(good, clockReadCountAt, 1u << 31), "more clock reads than bytes"},
         {"more checks than bytes", withNumber(good, checkCountAt, 1u << 31), "more checks than bytes"},
         {"8 million frames in a small file", withNumber(good, frameCountAt, 8'000'000), "no frames it could play"},
         {"no such difficulty", encoded([](Replay& r) { r.difficulty = game::BossFight + 1; }), "no difficulty"},
+        {"a practice outside the fight", encoded([](Replay& r) { r.difficulty = game::Hell; }), "no attack"},
+        {"no such attack", encoded([](Replay& r) { r.practiceAttack = 5; }), "no attack"},
         {"no such ending", encoded([](Replay& r) { r.ending = ReplayEnding(0); }), "no difficulty or ending"},
         {"no frames", encoded([](Replay& r) { r.steps.clear(); }), "no frames"},
         {"a step beyond the cap", encoded([](Replay& r) { r.steps[7] = replayMaxMicroseconds + 1; }), "frame 7"},
@@ -132,6 +136,17 @@ TEST(ReplayFile, AnythingButAWholeReplayIsRefusedWithItsReason) {
         EXPECT_FALSE(decodeReplay(row.bytes, read, error)) << row.name;
         EXPECT_NE(error.find(row.reason), std::string::npos) << row.name << ": " << error;
     }
+}
+
+// A replay of format 2 has no attack practised: it reads as a run that practised none.
+TEST(ReplayFile, AnOlderFormatReadsAsARunThatPractisedNothing) {
+    const std::string older = encodeReplay(sampleRun()).erase(practiceAt, 1);
+    Replay read;
+    std::string error;
+    ASSERT_TRUE(decodeReplay(withNumber(older, 14, 2), read, error)) << error;
+    EXPECT_EQ(read.difficulty, 4);
+    EXPECT_EQ(read.practiceAttack, 0);
+    EXPECT_EQ(read.seed, sampleRun().seed);
 }
 
 TEST(ReplayFile, ADifferenceNamesWhatDiffers) {

@@ -1,6 +1,7 @@
 // The main menu and the difficulty selection, driven frame by frame: their time
 // guards at the boundary, the screens each button opens, the locked "DIE" and its notice.
 #include "app/GameContext.hpp"
+#include "run/Practice.hpp"
 #include "screens/DifficultyScreen.hpp"
 #include "screens/MainMenu.hpp"
 #include "support/ScreenDriver.hpp"
@@ -8,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <fstream>
 #include <utility>
 
 namespace {
@@ -138,6 +140,38 @@ TEST_F(Menus, EachDifficultyButtonChoosesItsRun) {
         EXPECT_EQ(driver.runScreen(difficultyScreen, frames), row.unfocused + row.focused) << row.name;
         EXPECT_EQ(game::difficulty, row.difficulty) << row.name;
     }
+}
+
+// "Practice" is there once the fight is unlocked, under "DIE"; of its attacks only
+// those reached in a real fight start a practice, and "Back" returns to the choice.
+TEST_F(Menus, PracticeStartsOnlyAttacksReachedOnceTheFightIsUnlocked) {
+    driver.script.frameStep = sf::milliseconds(100);
+    const Frame practice = press(1710, 730), bounceWaves = press(960, 540), back = press(960, 990);
+    const Frame hard = press(710, 590);
+    struct Row {
+        const char* name;
+        bool unlocked;
+        const char* reached; // the file beside the save
+        std::vector<Frame> frames;
+        int difficulty, practiceAttack;
+    };
+    const Row rows[] = {
+        {"fight locked", false, "4\n", framesOf({{practice, 3}, {idle, 1}, {hard, 1}}), 2, 0},
+        {"attack reached", true, "2\n", framesOf({{practice, 3}, {idle, 1}, {bounceWaves, 1}}), 4, 2},
+        {"attack locked", true, "1\n",
+         framesOf({{practice, 3}, {idle, 1}, {bounceWaves, 2}, {idle, 1}, {back, 1}, {idle, 1}, {hard, 1}}), 2, 0},
+    };
+    const std::int32_t beaten = game::saveData.timesBeatenDieSentry;
+    game::saveData.timesBeatenDieSentry = 0; // a victory would have reached every attack
+    for (const Row& row : rows) {
+        game::saveData.bossFightUnlocked = row.unlocked;
+        std::ofstream(practice::reachedPath()) << row.reached;
+        driver.runScreen(difficultyScreen, row.frames);
+        EXPECT_EQ(game::difficulty, row.difficulty) << row.name;
+        EXPECT_EQ(game::practiceAttack, row.practiceAttack) << row.name;
+    }
+    std::remove(practice::reachedPath().c_str());
+    game::saveData.timesBeatenDieSentry = beaten;
 }
 
 } // namespace

@@ -36,4 +36,23 @@ TEST(StatsScreen, EveryStatisticInItsPlaceWithTimesAndDistanceTruncatedAndBackAn
     EXPECT_EQ(game::saveData.buttonsClicked, clicks + 1);
 }
 
+TEST(StatsScreen, TheLastRunIsNamedByItsDifficultyOrTheAttackItPractised) {
+    const struct {
+        std::int32_t difficulty, practiceAttack;
+        const char* line;
+    } rows[] = {
+        {2, 0, "Last run: Hard, 00:41"},
+        {4, 0, "Last run: the Zev Azirid, 00:41"},
+        {4, 2, "Last run: practice, Bounce waves, 00:41"},
+        {4, 4, "Last run: practice, Final barrage, 00:41"},
+    };
+    for (const auto& row : rows) {
+        Replay run;
+        run.difficulty = row.difficulty;
+        run.practiceAttack = row.practiceAttack;
+        run.checks = {{2460, 0, 0, 1000, 1, 0, 41.9f}};
+        EXPECT_EQ(lastRunLine(run), row.line);
+    }
+}
+
 } // namespace

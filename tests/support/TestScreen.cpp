@@ -68,8 +68,8 @@ std::function<void()> keep(Values&... values) {
 
 KeptGameState::KeptGameState()
     : putBack(keep(game::appRunning, game::runActive, game::showMainMenu, game::showDeathScreen, game::difficulty,
-                   game::vsync, game::fullscreen, game::antialiasing, game::maxFps, game::audioVolume,
-                   game::musicVolume, game::saveData.playerColor, game::saveData.rgbSkinUnlocked,
+                   game::practiceAttack, game::vsync, game::fullscreen, game::antialiasing, game::maxFps,
+                   game::audioVolume, game::musicVolume, game::saveData.playerColor, game::saveData.rgbSkinUnlocked,
                    game::saveData.rgbSkinEnabled, game::saveData.bossFightUnlocked)) {}
 
 KeptGameState::~KeptGameState() {
