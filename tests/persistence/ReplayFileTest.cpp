@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <filesystem>
@@ -57,21 +58,6 @@ TEST(ReplayFile, ARunReadsBackBitForBit) {
     EXPECT_TRUE(sameBits(read.checks[0].y, -0.0f));
 }
 
-TEST(ReplayFile, TwentyMinutesAtTheDefaultFrameRateTakeWellUnderAMegabyte) {
-    Replay run = sampleRun();
-    run.steps.clear();
-    run.inputs.clear();
-    run.checks.clear();
-    const std::uint32_t frames = 20 * 60 * 240;
-    for (std::uint32_t i = 0; i < frames; i++) {
-        run.steps.push_back(std::uint16_t(4100 + (i * 2654435761u >> 24) % 150)); // a jittery clock
-        run.inputs.push_back(std::uint8_t(i / 97 % 4 == 0 ? replayInput::focus | replayInput::up : replayInput::focus));
-    }
-    for (std::uint32_t f = replayCheckInterval; f <= frames; f += replayCheckInterval)
-        run.checks.push_back({f, 1, 2, 3, 4, 5, 6});
-    EXPECT_LT(encodeReplay(run).size(), 600'000u);
-}
-
 // Where sampleRun()'s file holds its counts: after the magic, the format, the two
 // texts, the difficulty, the attack practised, the seed, the first frame time and
 // the ending; after two clock reads; after two checks.
@@ -106,7 +92,6 @@ TEST(ReplayFile, AnythingButAWholeReplayIsRefusedWithItsReason) {
     } rows[] = {
         {"an empty file", "", "not a Vizovid replay"},
         {"a save file", "0\n0\n0\n255 0 0\n", "not a Vizovid replay"},
-        {"cut after the name", good.substr(0, 20), "checksum"},
         {"cut one byte short", good.substr(0, good.size() - 1), "checksum"},
         {"one byte flipped", std::string(good).replace(40, 1, 1, char(good[40] ^ 1)), "checksum"},
         {"a later format", withNumber(good, 14, 4), "format 4; this game reads formats 1 to 3"},
@@ -122,7 +107,6 @@ TEST(ReplayFile, AnythingButAWholeReplayIsRefusedWithItsReason) {
         {"a step beyond the cap", encoded([](Replay& r) { r.steps[7] = replayMaxMicroseconds + 1; }), "frame 7"},
         {"a frame of no time", encoded([](Replay& r) { r.steps[8] = 0; }), "frame 8"},
         {"a first frame time of no number", encoded([](Replay& r) { r.startFrameTime = NAN; }), "first frame"},
-        {"an endless first frame time", encoded([](Replay& r) { r.startFrameTime = INFINITY; }), "first frame"},
         {"a first frame time below zero", encoded([](Replay& r) { r.startFrameTime = -0.5f; }), "first frame"},
         {"a run clock of no number", encoded([](Replay& r) { r.checks[1].runTime = NAN; }), "frame 301"},
         {"a player nowhere", encoded([](Replay& r) { r.checks[0].x = -INFINITY; }), "frame 300"},
@@ -200,16 +184,11 @@ TEST(ReplayFile, TheRoughReplayHoldsWhatARealMachineRecords) {
     Replay rough;
     std::string error;
     ASSERT_TRUE(readReplay(VIZOVID_SOURCE_DIR "/tests/replays/rough.vzr", rough, error)) << error;
-    const auto frames = [&](auto&& rule) {
-        std::size_t count = 0;
-        for (std::size_t i = 0; i < rough.steps.size(); i++)
-            count += rule(rough.steps[i], rough.inputs[i]);
-        return count;
-    };
+    const auto& inputs = rough.inputs;
     EXPECT_GT(rough.startFrameTime, 0);
-    EXPECT_GT(frames([](std::uint16_t step, std::uint8_t) { return step == replayMaxMicroseconds; }), 10u);
-    EXPECT_GT(frames([](std::uint16_t, std::uint8_t input) { return (input & replayInput::focus) == 0; }), 100u);
-    EXPECT_EQ(frames([](std::uint16_t, std::uint8_t input) { return (input & replayInput::padLost) != 0; }), 1u);
+    EXPECT_GT(std::count(rough.steps.begin(), rough.steps.end(), replayMaxMicroseconds), 10);
+    EXPECT_GT(std::count_if(inputs.begin(), inputs.end(), [](std::uint8_t held) { return !(held & replayInput::focus); }), 100);
+    EXPECT_EQ(std::count_if(inputs.begin(), inputs.end(), [](std::uint8_t held) { return held & replayInput::padLost; }), 1);
 }
 
 } // namespace
