@@ -23,16 +23,14 @@ run_holding() {
 
 enter_scratch_folder "$source_dir"
 start_game "$game"
-press Down; press Down; press Down; press Down  # the focus shows on "Play", then on to "Settings"
-press Return
-press Down; press Down                          # "<", then "Controls"
-press Return                                    # the focus opens on "<"
-press Down                                      # up's first key
-press Return
-press i
+# The focus shows on "Play", then moves on to "Settings"; there "<", then "Controls";
+# the controls screen opens with the focus on "<", then up's first key takes I.
+for key in Down Down Down Down Return Down Down Return Down Return i; do
+    press $key
+done
 grep -qx "up I Up" Data/controls.txt || fail "the controls file does not bind I: $(cat Data/controls.txt)"
-press Escape                                    # back to the settings
-press Escape                                    # back to the main menu
+press Escape  # back to the settings
+press Escape  # back to the main menu
 sleep 1
 
 run_holding i

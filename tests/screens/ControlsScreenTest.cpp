@@ -71,8 +71,7 @@ TEST(ControlsScreen, ABindingIsChosenAndTakenWithEveryDeviceAndAWaitCanBeGivenUp
         controls::restoreDefaults();
         controls::bindKey(input::bindings, Command::Up, 0, Key::I);
         EXPECT_EQ(driver.runScreen([] { controlsScreen(false); }, row.frames), int(row.frames.size())) << row.lines;
-        const std::string text = controls::write(input::bindings, false);
-        EXPECT_NE(text.find(row.lines), std::string::npos) << row.lines << ":\n" << text;
+        EXPECT_NE(controls::write(input::bindings, false).find(row.lines), std::string::npos) << row.lines;
     }
     controls::restoreDefaults();
 }
