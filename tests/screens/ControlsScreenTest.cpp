@@ -56,12 +56,13 @@ TEST(ControlsScreen, ABindingIsChosenAndTakenWithEveryDeviceAndAWaitCanBeGivenUp
         {taps({key(Key::Down), key(Key::Down), key(Key::Enter), key(Key::J), escape}), "up J Up\n"},
         // the mouse on left's second key, then K
         {taps({press(980, 335), key(Key::K), escape}), "left A K\n"},
-        // five seconds without a key give up the wait, then Escape does; leaving takes Escape let go and pressed again
-        {framesOf({{press(740, 240), 1}, {idle, 21}, {press(740, 240), 1}, {idle, 1}, {escape, 2}, {idle, 1},
-                   {escape, 1}}),
+        // five seconds without a key give up the wait (K then binds nothing), then Escape
+        // does; leaving takes Escape let go and pressed again
+        {framesOf({{press(740, 240), 1}, {idle, 21}, {key(Key::K), 1}, {idle, 1}, {press(740, 240), 1}, {idle, 1},
+                   {escape, 2}, {idle, 1}, {escape, 1}}),
          "up I Up\n"},
-        // a pad alone: to confirm's button, A, then X; A again, View gives it up, and B leaves
-        {taps({padDown, padDown, padDown, padDown, button(input::pad::A), button(2), button(input::pad::A),
+        // a pad alone: to confirm's button, A, then X; X, confirm now, again, View gives it up, and B leaves
+        {taps({padDown, padDown, padDown, padDown, button(input::pad::A), button(2), button(2),
                button(input::pad::View), button(input::pad::B)}),
          "pad-confirm X\n"},
         // "Restore defaults"
