@@ -10,7 +10,6 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
-#include <regex>
 #include <sstream>
 #include <tuple>
 #include <vector>
@@ -30,6 +29,13 @@ std::string withLines(const std::map<int, std::string>& replaced) {
     for (int i = 1; std::getline(lines, current); i++)
         text += (replaced.count(i) ? replaced.at(i) : current) + "\n";
     text.pop_back();
+    return text;
+}
+
+// The text with each line break replaced by another.
+std::string withBreaks(std::string text, const std::string& lineBreak) {
+    for (std::size_t at = text.find('\n'); at != std::string::npos; at = text.find('\n', at + lineBreak.size()))
+        text.replace(at, 1, lineBreak);
     return text;
 }
 
@@ -66,8 +72,8 @@ TEST_F(SaveFile, DamagedAndReformattedFilesReadAsFarAsTheyCan) {
         {"an older file without the last two lines",
          withLines({{21, "9"}}).substr(0, defaultFile.size() - 5), withLines({{21, "9"}})},
         {"a file ending in its second line", "5\n2\n", withLines({{1, "5"}, {2, "2"}})},
-        {"CR LF line breaks", std::regex_replace(spaced, std::regex("\n"), "\r\n"), spaced},
-        {"all on one line", std::regex_replace(spaced, std::regex("\n"), " "), spaced},
+        {"CR LF line breaks", withBreaks(spaced, "\r\n"), spaced},
+        {"all on one line", withBreaks(spaced, " "), spaced},
     };
     fs::create_directory("Data");
     for (const auto& file : files) {
