@@ -12,6 +12,7 @@
 #include "persistence/DurableFile.hpp"
 #include "platform/SfmlCompat.hpp"
 
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <sstream>
@@ -201,7 +202,7 @@ std::string pathBeside(const std::string& savePath) {
 }
 
 void load(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
+    std::ifstream file(std::filesystem::u8path(path), std::ios::binary);
     if (path.empty() || !file.is_open())
         return; // a first start: the defaults
     std::ostringstream text;

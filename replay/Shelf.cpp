@@ -44,8 +44,8 @@ std::string pathOf(Kept which) {
                                         "latest-victory"};
     if (game::folders.savePath.empty())
         return "";
-    const std::filesystem::path folder = std::filesystem::path(game::folders.savePath).parent_path() / "replays";
-    return (folder / (std::string(names[int(which)]) + ".vzr")).string();
+    const std::filesystem::path folder = std::filesystem::u8path(game::folders.savePath).parent_path() / "replays";
+    return (folder / (std::string(names[int(which)]) + ".vzr")).u8string();
 }
 
 void keep(const Replay& run) {
@@ -63,7 +63,7 @@ void keep(const Replay& run) {
         waitingBest[run.difficulty - game::Average] = run;
     if (run.ending == ReplayEnding::Victory) {
         std::error_code missing;
-        if (!std::filesystem::exists(pathOf(Kept::FirstVictory), missing))
+        if (!std::filesystem::exists(std::filesystem::u8path(pathOf(Kept::FirstVictory)), missing))
             write(Kept::FirstVictory, run);
         write(Kept::LatestVictory, run);
     }

@@ -29,7 +29,7 @@ bool survivedToldThisRun = false; // the practised attack's end is in the feed
 // 4 is damaged: it counts none, and the file is kept aside as it was, since the next
 // attack reached writes over it.
 std::int32_t readReached(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
+    std::ifstream file(std::filesystem::u8path(path), std::ios::binary);
     if (!file.is_open())
         return 0;
     const std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
@@ -74,7 +74,7 @@ void followPractice(const DieSentry& boss) {
 std::string reachedPath() {
     if (game::folders.savePath.empty())
         return "";
-    return (std::filesystem::path(game::folders.savePath).parent_path() / "practice.zn").string();
+    return (std::filesystem::u8path(game::folders.savePath).parent_path() / "practice.zn").u8string();
 }
 
 std::int32_t attacksReached() {
