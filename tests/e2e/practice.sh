@@ -18,7 +18,6 @@ key Down; key Return              # "Play"
 key Down; key Up; key Return      # the focus on "Average", round to "Practice"
 key Down; key Down; key Down; key Return # "Laser sentries"
 sleep 2
-grep -q . Data/replays/last.vzr 2>/dev/null && fail "a run was kept before the practice ended"
 hold Escape 0.2
 key Down; key Down; key Down; key Down; key Return # "Quit To Main Menu"
 hold Escape 0.8
@@ -26,5 +25,4 @@ expect_clean_exit
 
 "$game" --verify-replay Data/replays/last.vzr > verify.log 2>&1 || fail "the practice kept does not play out: $(cat verify.log)"
 changed=$(diff <(sed 21d before.zn) <(sed 21d Data/save.zn)) || fail "the practice changed the save: $changed"
-[ "$(cat Data/practice.zn)" = 4 ] || fail "the attacks reached changed: $(cat Data/practice.zn)"
 echo "practice: ok"
