@@ -7,6 +7,7 @@
 #include "replay/Replay.hpp"
 #include "run/Practice.hpp"
 #include "run/RunSetup.hpp"
+#include "support/PracticeState.hpp"
 #include "support/RunScenario.hpp"
 #include "support/ScreenDriver.hpp"
 
@@ -38,19 +39,7 @@ auto settingsOf(const DieSentry& b) {
 
 class Practice : public RunScenario {
 protected:
-    std::int32_t beaten = game::saveData.timesBeatenDieSentry;
-
-    void SetUp() override {
-        RunScenario::SetUp();
-        game::saveData.timesBeatenDieSentry = 0; // a victory would have reached every attack
-    }
-    void TearDown() override {
-        RunScenario::TearDown();
-        game::saveData.timesBeatenDieSentry = beaten;
-        game::practiceAttack = 0;
-        std::remove(practice::reachedPath().c_str());
-        std::remove((practice::reachedPath() + ".damaged").c_str());
-    }
+    PracticeState state;
 
     DieSentry& boss() { return game::dieSentries.at(0); }
 
@@ -128,11 +117,11 @@ TEST_F(Practice, AttacksReachedInRealFightsAreKeptBesideTheSave) {
 // told, the run goes back to the practice screen, and the save, the attacks reached
 // and the kept victories are as they were.
 TEST(PracticeFlow, AnAttackSurvivedReturnsToThePracticeScreenAndChangesNothingSaved) {
+    const PracticeState state;
     loadGameAssets();
     ScreenDriver driver;
     useTestTextures();
     std::ofstream(practice::reachedPath()) << "4\n";
-    game::saveData.bossFightUnlocked = true;
     game::saveData.save();
     const std::string saved = fileText(game::folders.savePath);
     // The first attack and the last, whose end leaves no attack after it.
@@ -167,7 +156,6 @@ TEST(PracticeFlow, AnAttackSurvivedReturnsToThePracticeScreenAndChangesNothingSa
         EXPECT_FALSE(std::ifstream(replay::pathOf(replay::Kept::LatestVictory)).is_open()) << row;
     }
     EXPECT_EQ(fileText(practice::reachedPath()), "4\n");
-    std::remove(practice::reachedPath().c_str());
 }
 
 } // namespace
