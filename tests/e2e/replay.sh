@@ -28,17 +28,26 @@ last=Data/replays/last.vzr
 [ -s "$last" ] || fail "no replay of the run"
 "$game" --verify-replay "$last" > verify.log 2>&1 || fail "the replay does not play out: $(cat verify.log)"
 head -c 200 "$last" > cut.vzr
+printf 'VIZOVID REPLAY' > huge.vzr
 truncate -s 2G huge.vzr
 mkfifo pipe.vzr
 mkdir folder.vzr
-# Each must be refused with status 3 (unreadable) in one line; a hang ends at the
-# timeout, which the status then shows.
-for hostile in cut.vzr huge.vzr /dev/zero pipe.vzr folder.vzr; do
-    timeout 20 "$game" --verify-replay "$hostile" > hostile.log 2>&1
+# Each must be refused with status 3 (unreadable) in one line that says why; a hang
+# ends at the timeout, which the status then shows.
+while read -r hostile reason; do
+    timeout 20 "$game" --verify-replay "$hostile" < /dev/null > hostile.log 2>&1
     status=$?
     [ $status -eq 3 ] || fail "$hostile was not refused as unreadable (status $status): $(head -c 300 hostile.log)"
     [ "$(wc -l < hostile.log)" -eq 1 ] || fail "$hostile took more than a line: $(head -c 300 hostile.log)"
-done
+    grep -q "$reason" hostile.log || fail "$hostile was refused for another reason: $(cat hostile.log)"
+done <<'FILES'
+cut.vzr checksum
+huge.vzr too big
+/dev/zero not a regular file
+pipe.vzr not a regular file
+folder.vzr not a regular file
+missing.vzr cannot be opened
+FILES
 env -u DISPLAY "$game" --verify-replay "$last" > nodisplay.log 2>&1
 status=$?
 [ $status -eq 4 ] || fail "without a display the verifier ended with status $status: $(cat nodisplay.log)"
