@@ -95,7 +95,7 @@ TEST(Controls, TheFileOnDiskOutlivesAStartAndADamagedOneIsKeptAside) {
     EXPECT_TRUE(game::pauseOnFocusLoss);
 
     const std::string damaged = "vizovid controls 1\nup I Nowhere\n";
-    std::ofstream(path) << damaged;
+    std::ofstream(path, std::ios::binary) << damaged;
     testing::internal::CaptureStderr();
     controls::load(path);
     EXPECT_EQ(testing::internal::GetCapturedStderr(),

@@ -99,7 +99,7 @@ TEST_F(Practice, AttacksReachedInRealFightsAreKeptBesideTheSave) {
     const std::string path = practice::reachedPath();
     EXPECT_EQ(practice::attacksReached(), 0); // no file yet
     for (const std::string text : {"three\n", "5\n"}) {
-        std::ofstream(path) << text;
+        std::ofstream(path, std::ios::binary) << text;
         EXPECT_EQ(practice::attacksReached(), 0) << text;
         EXPECT_EQ(fileText(path + ".damaged"), text) << text;
     }
@@ -120,7 +120,7 @@ TEST(PracticeFlow, AnAttackSurvivedReturnsToThePracticeScreenAndChangesNothingSa
     loadGameAssets();
     ScreenDriver driver;
     useTestTextures();
-    std::ofstream(practice::reachedPath()) << "1\n"; // below the attack practised last
+    std::ofstream(practice::reachedPath(), std::ios::binary) << "1\n"; // below the attack practised last
     game::saveData.save();
     const std::string saved = fileText(game::folders.savePath);
     // The first attack and the last, whose end leaves no attack after it.
