@@ -45,6 +45,7 @@ struct Label {
     compat::Text keys = makeText("Escape or B: leave    Space or A: pause\nRight held: four times as fast", 18,
                                  sf::Text::Regular, sf::Color(170, 170, 170, 255));
     compat::Text note = makeText("", 18, sf::Text::Regular, sf::Color(255, 190, 80, 255));
+    bool departed = false; // the note says so already
 
     Label(const std::string& what, const std::string& elsewhere) {
         title.setString(what);
@@ -56,11 +57,16 @@ struct Label {
         note.setPosition({1390, 932});
     }
 
+    // Texts change only when what they say does: a new string means new glyph quads.
     void update(bool paused, bool fast, bool ended) {
-        state.setString(ended ? "Ended" : paused ? "Paused" : fast ? "Playing x4" : "Playing");
+        const char* now = ended ? "Ended" : paused ? "Paused" : fast ? "Playing x4" : "Playing";
+        if (state.getString() != now)
+            state.setString(now);
         const std::string& departure = tape::departure();
-        if (!departure.empty())
+        if (!departure.empty() && !departed) {
             note.setString(wrapped("It no longer plays out as recorded, from " + departure, noteWidth));
+            departed = true; // the first departure is the one that stands
+        }
     }
 
     void draw(sf::RenderTarget& target) const {
